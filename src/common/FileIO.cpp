@@ -1,0 +1,38 @@
+#include "common/FileIO.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+std::optional<QByteArray> ReadWholeFile(const QString& path, QString* error) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = file.errorString();
+        return std::nullopt;
+    }
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        if (error)
+            *error = file.errorString();
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+std::optional<QString> WriteWholeFile(const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    // A short write on a full disk sets no error of its own; committing then
+    // would replace a good file with a truncated one.
+    const qint64 written = file.write(bytes);
+    if (written != bytes.size()) {
+        const QString reason =
+            file.error() != QFileDevice::NoError ? file.errorString() : QStringLiteral("disk full");
+        file.cancelWriting();
+        return reason;
+    }
+    if (!file.commit())
+        return file.errorString();
+    return std::nullopt;
+}

@@ -1,0 +1,24 @@
+#include "platform/Look.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QIcon>
+#include <QStyleFactory>
+
+const char* LookFontFamily() {
+#ifdef Q_OS_WIN
+    return "";
+#else
+    return "Liberation Sans";
+#endif
+}
+
+void ApplyLook(QApplication& application) {
+    application.setWindowIcon(QIcon(QStringLiteral(":/corvale.png")));
+#ifndef Q_OS_WIN
+    application.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QFont font(QString::fromLatin1(LookFontFamily()));
+    font.setPixelSize(11);
+    application.setFont(font);
+#endif
+}

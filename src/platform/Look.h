@@ -1,0 +1,11 @@
+#pragma once
+
+class QApplication;
+
+// Gives the application its style, font and icon. Off Windows the window
+// layouts are drawn with Fusion and an 11-pixel Liberation Sans, which fits
+// every caption at the fixed control sizes.
+void ApplyLook(QApplication& application);
+
+// The family ApplyLook() asks for; empty when the platform's own font is used.
+const char* LookFontFamily();

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+// Points the per-user settings at a fresh folder of its own for the life of
+// the object, so tests never read or write the real user's settings.
+class TemporarySettings {
+public:
+    TemporarySettings();
+    ~TemporarySettings();
+    // Forgets every stored key.
+    void Clear();
+    // The raw text stored for Section/Key, or a null string when missing.
+    QString Raw(const QString& sectionAndKey) const;
+    void SetRaw(const QString& sectionAndKey, const QString& value);
+
+private:
+    QTemporaryDir mDir;
+};
+
+// A game installation in a temporary folder.
+class FakeInstallation {
+public:
+    FakeInstallation();
+
+    // The installation folder with a trailing separator.
+    QString Path() const;
+    // Creates a file (and its folders) below the installation folder; the
+    // relative path uses "/".
+    void AddFile(const QString& relativePath, const QByteArray& contents = QByteArray());
+    void AddDirectory(const QString& relativePath);
+    // Copies the substitute game program in as an executable of that name.
+    void InstallGame(const QString& executableName);
+    // What the substitute game recorded: "cwd=..." then one "arg=..." a line.
+    QStringList GameLog() const;
+    QString Absolute(const QString& relativePath) const;
+
+private:
+    QTemporaryDir mDir;
+};

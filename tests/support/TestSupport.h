@@ -5,6 +5,11 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <QApplication>
+#include <QTest>
+
+#include "platform/Look.h"
+
 // Points the per-user settings at a fresh folder of its own for the life of
 // the object, so tests never read or write the real user's settings.
 class TemporarySettings {
@@ -41,3 +46,12 @@ public:
 private:
     QTemporaryDir mDir;
 };
+
+// main() for a widget test: a QApplication with the program's look.
+#define CORVALE_WIDGET_TEST_MAIN(TestObject)                                                       \
+    int main(int argc, char* argv[]) {                                                             \
+        QApplication application(argc, argv);                                                      \
+        ApplyLook(application);                                                                    \
+        TestObject test;                                                                           \
+        return QTest::qExec(&test, argc, argv);                                                    \
+    }

@@ -1,0 +1,29 @@
+#include "common/ProgramRandom.h"
+
+#include <chrono>
+#include <random>
+
+namespace ProgramRandom {
+namespace {
+
+std::mt19937& Generator() {
+    static std::mt19937 generator(std::random_device{}());
+    return generator;
+}
+
+} // namespace
+
+void ReseedFromClock() {
+    Generator().seed(
+        static_cast<quint32>(std::chrono::high_resolution_clock::now().time_since_epoch().count()));
+}
+
+void Seed(quint32 seed) {
+    Generator().seed(seed);
+}
+
+double NextUnit() {
+    return std::generate_canonical<double, 53>(Generator());
+}
+
+} // namespace ProgramRandom

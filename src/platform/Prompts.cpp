@@ -1,0 +1,127 @@
+#include "platform/Prompts.h"
+
+#include "platform/FileDialogFilter.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFileSystemModel>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QSortFilterProxyModel>
+
+namespace Prompts {
+namespace {
+
+const QString kTitle = QStringLiteral("Corvale");
+
+#ifndef Q_OS_WIN
+// Shows folders and executable files only; used for the "Programs" entry,
+// since programs here have no common file name ending.
+class ExecutableFilesProxy : public QSortFilterProxyModel {
+public:
+    bool mActive = true;
+
+protected:
+    bool filterAcceptsRow(int row, const QModelIndex& parent) const override {
+        if (!mActive)
+            return true;
+        const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel());
+        if (!files)
+            return true;
+        const QFileInfo info = files->fileInfo(files->index(row, 0, parent));
+        return info.isDir() || info.isExecutable();
+    }
+};
+#endif
+
+class DialogHandler : public Handler {
+public:
+    void Message(QWidget* parent, const QString& text, Icon icon, const QString& caption) override {
+        QMessageBox box(parent);
+        box.setWindowTitle(caption);
+        box.setText(text);
+        box.setIcon(icon == Icon::Critical  ? QMessageBox::Critical
+                    : icon == Icon::Warning ? QMessageBox::Warning
+                                            : QMessageBox::NoIcon);
+        box.setStandardButtons(QMessageBox::Ok);
+        box.exec();
+    }
+
+    Choice RetryCancel(QWidget* parent, const QString& text) override {
+        QMessageBox box(QMessageBox::Warning, kTitle, text,
+                        QMessageBox::Retry | QMessageBox::Cancel, parent);
+        box.setDefaultButton(QMessageBox::Retry);
+        return box.exec() == QMessageBox::Retry ? Choice::Retry : Choice::Cancel;
+    }
+
+    QString Input(QWidget* parent, const QString& prompt, const QString& defaultText) override {
+        QInputDialog dialog(parent);
+        dialog.setWindowTitle(kTitle);
+        dialog.setLabelText(prompt);
+        dialog.setTextValue(defaultText);
+        dialog.setMinimumWidth(360);
+        return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
+    }
+
+    QString OpenFile(QWidget* parent, const QString& filter) override {
+        QList<FileDialogFilterEntry> entries = ParseFileDialogFilter(filter);
+        QFileDialog dialog(parent);
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+#ifndef Q_OS_WIN
+        qsizetype programsEntry = -1;
+        for (qsizetype i = 0; i < entries.size(); ++i) {
+            if (entries.at(i).description == QLatin1String("Programs")) {
+                programsEntry = i;
+                entries[i].patterns = QStringList{QStringLiteral("*")};
+            }
+        }
+        if (programsEntry >= 0) {
+            dialog.setOption(QFileDialog::DontUseNativeDialog);
+            auto* proxy = new ExecutableFilesProxy;
+            dialog.setProxyModel(proxy);
+            const QString programsFilter = ToQtFilters({entries.at(programsEntry)}).first();
+            QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                             [proxy, programsFilter](const QString& chosen) {
+                                 proxy->mActive = chosen == programsFilter;
+                                 proxy->invalidate();
+                             });
+            proxy->mActive = programsEntry == 0;
+        }
+#endif
+        const QStringList filters = ToQtFilters(entries);
+        dialog.setNameFilters(filters);
+        if (!filters.isEmpty())
+            dialog.selectNameFilter(filters.first());
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return QString();
+        return QDir::toNativeSeparators(dialog.selectedFiles().first());
+    }
+};
+
+DialogHandler gDialogs;
+Handler* gHandler = &gDialogs;
+
+} // namespace
+
+void Message(QWidget* parent, const QString& text, Icon icon, const QString& caption) {
+    gHandler->Message(parent, text, icon, caption);
+}
+
+Choice RetryCancel(QWidget* parent, const QString& text) {
+    return gHandler->RetryCancel(parent, text);
+}
+
+QString Input(QWidget* parent, const QString& prompt, const QString& defaultText) {
+    return gHandler->Input(parent, prompt, defaultText);
+}
+
+QString OpenFile(QWidget* parent, const QString& filter) {
+    return gHandler->OpenFile(parent, filter);
+}
+
+void SetHandler(Handler* handler) {
+    gHandler = handler ? handler : &gDialogs;
+}
+
+} // namespace Prompts

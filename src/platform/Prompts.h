@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// Message boxes, input boxes and open-file dialogs, all captioned "Corvale"
+// unless told otherwise. Tests replace the handler to answer them without
+// real modal windows.
+namespace Prompts {
+
+enum class Icon { None, Critical, Warning };
+enum class Choice { Ok, Retry, Cancel };
+
+class Handler {
+public:
+    virtual ~Handler() = default;
+    virtual void Message(QWidget* parent, const QString& text, Icon icon,
+                         const QString& caption) = 0;
+    virtual Choice RetryCancel(QWidget* parent, const QString& text) = 0;
+    virtual QString Input(QWidget* parent, const QString& prompt, const QString& defaultText) = 0;
+    virtual QString OpenFile(QWidget* parent, const QString& filter) = 0;
+};
+
+// Shows text with an OK button.
+void Message(QWidget* parent, const QString& text, Icon icon,
+             const QString& caption = QStringLiteral("Corvale"));
+// A warning with Retry and Cancel.
+Choice RetryCancel(QWidget* parent, const QString& text);
+// A one-line input box; "" when cancelled.
+QString Input(QWidget* parent, const QString& prompt, const QString& defaultText = QString());
+// An open dialog for an existing file, with a "Description|patterns|..."
+// filter whose first entry is selected; "" when cancelled. An entry named
+// "Programs" lists every executable file off Windows, whatever its name.
+QString OpenFile(QWidget* parent, const QString& filter);
+
+// Replaces the handler (nullptr restores the real dialogs).
+void SetHandler(Handler* handler);
+
+} // namespace Prompts

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class Quake2;
+class RecordReader;
+class RecordWriter;
+class ScriptWriter;
+
+// One named set of game-server settings: stored as a five-line record and
+// written as the server part of the launch config script.
+class ServerConfig {
+public:
+    enum PlayerModes : qint16 { SinglePlayer = 0, Deathmatch = 1, Coop = 2 };
+    enum MapModes : qint16 {
+        NoMap = 0,
+        NewGame = 1,
+        LoadSavedGame = 2,
+        SpecificMap = 3,
+        RandomMap = 4
+    };
+    static constexpr int kDmFlagCount = 20;
+
+    // Default values; reseeds the program's random generator from the clock.
+    ServerConfig();
+
+    // Every field but ID back to its default.
+    void LoadDefaults();
+
+    // Reads the nineteen fields. On a read failure returns false; the record
+    // then holds whatever was read so far.
+    bool LoadFromFile(RecordReader& file);
+    void SaveToFile(RecordWriter& file) const;
+    // Appends the variables, the extra commands, an empty line and the map
+    // line. The game's current game directory must already be this record's.
+    void WriteToConfigFile(ScriptWriter& file, const Quake2& game) const;
+
+    // The map list kind of a map list name: 0, 1 and 2 for the built-in
+    // lists, -1 for a map list file.
+    static qint16 MapListKind(const QString& mapList);
+    // The map names of a list: built-in lists from the game, "Custom Maps"
+    // without their ".bsp", otherwise the names in the map list file.
+    static QStringList GetMapList(qint16 kind, const QString& mapList, const Quake2& game);
+    // A map drawn uniformly from MapList's pool; empty when the pool is empty.
+    QString PickRandomMap(const Quake2& game) const;
+
+    QString ID;
+    QString Game;
+    qint16 PlayerMode;
+    qint16 Difficulty;
+    QString ServerName;
+    qint16 MaxClients;
+    qint16 FragLimit;
+    qint16 TimeLimit;
+    bool EnableCheats;
+    bool AllowDownload;
+    bool LogConsole;
+    qint16 MapMode;
+    QString MapName;
+    QString MapList;
+    qint32 DmFlags;
+    qint16 Gravity;
+    bool Public;
+    bool SelectEmpty;
+    QString ExtraCommands;
+};

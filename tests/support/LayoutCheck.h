@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QStringList>
+
+class QWidget;
+
+// Checks a window as drawn: every label, button, check box and radio button
+// shows its whole caption, and every visible child lies inside its parent.
+// Returns one line per problem; empty when the window looks right. Also
+// reports when the application font is not the one asked for (Qt would fall
+// back to another font silently and change every caption's size).
+QStringList LayoutProblems(QWidget* window);

@@ -1,0 +1,185 @@
+#include "server/ServerConfig.h"
+
+#include "common/FileIO.h"
+#include "common/ProgramRandom.h"
+#include "common/RecordReader.h"
+#include "common/RecordWriter.h"
+#include "common/ScriptWriter.h"
+#include "common/TextDecoding.h"
+#include "game/Quake2.h"
+
+#include <cmath>
+
+namespace {
+
+QString Flag(bool value) {
+    return value ? QStringLiteral("1") : QStringLiteral("0");
+}
+
+QString Variable(const char* name, const QString& value) {
+    return QLatin1String(name) + u'\t' + value;
+}
+
+QString Variable(const char* name, qint64 value) {
+    return Variable(name, QString::number(value));
+}
+
+// Map list files hold names separated by commas or line ends; a name may be
+// quoted to hold a comma. Blanks around names and empty names are dropped.
+QStringList ReadMapListFile(const QString& path) {
+    const std::optional<QByteArray> bytes = ReadWholeFile(path);
+    if (!bytes)
+        return {};
+    const QString text = DecodeFileText(*bytes);
+    QStringList names;
+    QString field;
+    bool quoted = false;
+    auto endField = [&] {
+        const QString name = field.trimmed();
+        if (!name.isEmpty())
+            names << name;
+        field.clear();
+    };
+    for (const QChar c : text) {
+        if (c == u'"')
+            quoted = !quoted;
+        else if (!quoted && (c == u',' || c == u'\r' || c == u'\n'))
+            endField();
+        else
+            field += c;
+    }
+    endField();
+    return names;
+}
+
+} // namespace
+
+ServerConfig::ServerConfig() {
+    LoadDefaults();
+    ProgramRandom::ReseedFromClock();
+}
+
+void ServerConfig::LoadDefaults() {
+    Game.clear();
+    PlayerMode = Deathmatch;
+    Difficulty = 2;
+    ServerName = QStringLiteral("noname");
+    MaxClients = 8;
+    FragLimit = 0;
+    TimeLimit = 0;
+    EnableCheats = false;
+    AllowDownload = false;
+    LogConsole = false;
+    MapMode = NoMap;
+    MapName.clear();
+    MapList.clear();
+    DmFlags = 16;
+    Gravity = 800;
+    Public = false;
+    SelectEmpty = false;
+    ExtraCommands.clear();
+}
+
+bool ServerConfig::LoadFromFile(RecordReader& file) {
+    return file.Text(ID) && file.Text(Game) && file.Int16(PlayerMode) && file.Int16(Difficulty) &&
+           file.Text(ServerName) && file.Int16(MaxClients) && file.Int16(FragLimit) &&
+           file.Int16(TimeLimit) && file.Bool(EnableCheats) && file.Bool(AllowDownload) &&
+           file.Bool(LogConsole) && file.Int16(MapMode) && file.Text(MapName) &&
+           file.Text(MapList) && file.Int32(DmFlags) && file.Int16(Gravity) && file.Bool(Public) &&
+           file.Bool(SelectEmpty) && file.Text(ExtraCommands);
+}
+
+void ServerConfig::SaveToFile(RecordWriter& file) const {
+    file.Text(ID).EndLine();
+    file.Text(Game)
+        .Int16(PlayerMode)
+        .Int16(Difficulty)
+        .Text(ServerName)
+        .Int16(MaxClients)
+        .Int16(FragLimit)
+        .Int16(TimeLimit)
+        .Bool(EnableCheats)
+        .Bool(AllowDownload)
+        .Bool(LogConsole)
+        .EndLine();
+    file.Int16(MapMode).Text(MapName).Text(MapList).EndLine();
+    file.Int32(DmFlags).EndLine();
+    file.Int16(Gravity).Bool(Public).Bool(SelectEmpty).Text(ExtraCommands).EndLine();
+}
+
+void ServerConfig::WriteToConfigFile(ScriptWriter& file, const Quake2& game) const {
+    if (PlayerMode == SinglePlayer || PlayerMode == Deathmatch || PlayerMode == Coop) {
+        file.Line(Variable("set deathmatch", PlayerMode == Deathmatch ? 1 : 0));
+        file.Line(Variable("set coop", PlayerMode == Coop ? 1 : 0));
+    }
+    if (PlayerMode == Deathmatch) {
+        file.Line(Variable("set hostname", ServerName));
+        file.Line(Variable("set maxclients", MaxClients));
+        file.Line(Variable("set fraglimit", FragLimit));
+        file.Line(Variable("set timelimit", TimeLimit));
+        file.Line(Variable("set dmflags", DmFlags));
+    }
+    file.Line(Variable("set skill", Difficulty));
+    file.Line(Variable("set cheats", Flag(EnableCheats)));
+    file.Line(Variable("set allow_download", Flag(AllowDownload)));
+    file.Line(Variable("set logfile", Flag(LogConsole)));
+    file.Line(Variable("set gravity", Gravity));
+    file.Line(Variable("set public", Flag(Public)));
+    file.Line(Variable("set g_select_empty", Flag(SelectEmpty)));
+    file.Line(ExtraCommands);
+    file.Line();
+
+    switch (MapMode) {
+    case NewGame:
+        file.Line(QStringLiteral("newgame"));
+        break;
+    case LoadSavedGame:
+        file.Line(QStringLiteral("load ") + MapName);
+        break;
+    case SpecificMap:
+        file.Line(QStringLiteral("map ") + MapName);
+        break;
+    case RandomMap: {
+        // An empty pool has nothing to start: no map line at all.
+        const QString map = PickRandomMap(game);
+        if (!map.isEmpty())
+            file.Line(QStringLiteral("map ") + map);
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+qint16 ServerConfig::MapListKind(const QString& mapList) {
+    if (mapList == QLatin1String("Single Player Levels"))
+        return 0;
+    if (mapList == QLatin1String("Deathmatch Levels"))
+        return 1;
+    if (mapList == QLatin1String("Custom Maps"))
+        return 2;
+    return -1;
+}
+
+QStringList ServerConfig::GetMapList(qint16 kind, const QString& mapList, const Quake2& game) {
+    if (kind >= 0 && kind <= 2) {
+        QStringList names = game.ListMaps(kind);
+        if (kind == 2) {
+            for (QString& name : names)
+                name.chop(4);
+        }
+        return names;
+    }
+    if (mapList.isEmpty())
+        return {};
+    const QString path = game.FilePath(mapList, true);
+    return path.isEmpty() ? QStringList() : ReadMapListFile(path);
+}
+
+QString ServerConfig::PickRandomMap(const Quake2& game) const {
+    const QStringList pool = GetMapList(MapListKind(MapList), MapList, game);
+    if (pool.isEmpty())
+        return QString();
+    const auto index = static_cast<qsizetype>(std::floor(ProgramRandom::NextUnit() * pool.size()));
+    return pool.at(std::min(index, pool.size() - 1));
+}

@@ -1,10 +1,17 @@
 #include "app/Launcher.h"
 
+#include "common/FileIO.h"
+#include "common/RecordReader.h"
+#include "common/RecordWriter.h"
+#include "common/ScriptWriter.h"
 #include "game/Quake2.h"
+#include "platform/FileSystem.h"
 #include "platform/SettingsStore.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
+#include <QObject>
 
 namespace {
 
@@ -64,4 +71,135 @@ QString Launcher::CommandLine() const {
         line += QStringLiteral(" +set game ") + mGame.Game();
     line += QStringLiteral(" +exec ") + mLaunchConfig;
     return line;
+}
+
+namespace {
+
+// Reads the records of one kind until the end of the file. A record cut short
+// or malformed is dropped with everything after it.
+template <typename Record>
+std::optional<QString> LoadRecords(const QByteArray& bytes, std::vector<Record>& records) {
+    RecordReader reader(bytes);
+    while (!reader.AtEnd()) {
+        Record record;
+        if (!record.LoadFromFile(reader))
+            return reader.Error();
+        records.push_back(std::move(record));
+    }
+    return std::nullopt;
+}
+
+template <typename Record>
+std::optional<QString> SaveRecords(const QString& path, const std::vector<Record>& records) {
+    RecordWriter writer;
+    for (const Record& record : records)
+        record.SaveToFile(writer);
+    return WriteWholeFile(path, writer.Bytes());
+}
+
+QString BackupPath(const QString& path) {
+    return path + QStringLiteral(".bak");
+}
+
+} // namespace
+
+QStringList Launcher::LoadCollections() {
+    mClients.clear();
+    mServers.clear();
+    mRemoteServers.clear();
+    mUnsafeToSave.clear();
+
+    QStringList problems;
+    auto load = [&](const QString& path, auto& records) {
+        if (!FileSystem::IsOrdinaryFile(path))
+            return;
+        QString readError;
+        const std::optional<QByteArray> bytes = ReadWholeFile(path, &readError);
+        std::optional<QString> fault = bytes ? LoadRecords(*bytes, records) : readError;
+        if (!fault)
+            return;
+        // Keep the original before this run overwrites it at exit.
+        QFile::remove(BackupPath(path));
+        if (QFile::copy(path, BackupPath(path))) {
+            problems << QObject::tr("The file %1 could not be read whole (%2). The records before "
+                                    "the fault were loaded; the original file was kept as %3.")
+                            .arg(QDir::toNativeSeparators(path), *fault,
+                                 QDir::toNativeSeparators(BackupPath(path)));
+        } else {
+            mUnsafeToSave << path;
+            problems << QObject::tr("The file %1 could not be read whole (%2), and no copy of it "
+                                    "could be made. It will not be overwritten in this run.")
+                            .arg(QDir::toNativeSeparators(path), *fault);
+        }
+    };
+    load(mClientFile, mClients);
+    load(mServerFile, mServers);
+    load(mRemoteServerFile, mRemoteServers);
+    return problems;
+}
+
+QStringList Launcher::SaveCollections() const {
+    QStringList problems;
+    auto save = [&](const QString& path, const auto& records) {
+        if (mUnsafeToSave.contains(path))
+            return;
+        if (const std::optional<QString> error = SaveRecords(path, records))
+            problems << QObject::tr("The file %1 could not be saved: %2")
+                            .arg(QDir::toNativeSeparators(path), *error);
+    };
+    save(mClientFile, mClients);
+    save(mServerFile, mServers);
+    save(mRemoteServerFile, mRemoteServers);
+    return problems;
+}
+
+void Launcher::SelectGame(qint16 serverSelection, const ServerConfig& defaultServer) {
+    if (mClientOnly)
+        mGame.SetGame(QString());
+    else if (serverSelection < 0 || serverSelection >= qint16(mServers.size()))
+        mGame.SetGame(defaultServer.Game);
+    else
+        mGame.SetGame(mServers.at(serverSelection).Game);
+}
+
+QString Launcher::LaunchConfigPath() const {
+    return mGame.FilePath(mLaunchConfig, false);
+}
+
+std::optional<QString> Launcher::WriteLaunchConfig(qint16 clientSelection, qint16 serverSelection,
+                                                   const ServerConfig& defaultServer) {
+    SelectGame(serverSelection, defaultServer);
+    ScriptWriter script;
+    if (!mDedicated) {
+        if (clientSelection < 0 || clientSelection >= qint16(mClients.size())) {
+            script.Line(QStringLiteral("exec default.cfg"));
+            script.Line();
+        } else {
+            mClients.at(clientSelection).WriteToConfigFile(script);
+        }
+    }
+    if (mClientOnly) {
+        if (serverSelection >= 0 && serverSelection < qint16(mRemoteServers.size()))
+            script.Line(QStringLiteral("connect ") + mRemoteServers.at(serverSelection).ID);
+    } else if (serverSelection < 0 || serverSelection >= qint16(mServers.size())) {
+        defaultServer.WriteToConfigFile(script, mGame);
+    } else {
+        mServers.at(serverSelection).WriteToConfigFile(script, mGame);
+    }
+
+    const QString path = LaunchConfigPath();
+    if (const std::optional<QString> error = WriteWholeFile(path, script.Bytes()))
+        return QObject::tr("The launch config script %1 could not be written: %2")
+            .arg(QDir::toNativeSeparators(path), *error);
+    return std::nullopt;
+}
+
+Launcher::LaunchOutcome Launcher::Launch(qint16 clientSelection, qint16 serverSelection,
+                                         const ServerConfig& defaultServer) {
+    if (std::optional<QString> error =
+            WriteLaunchConfig(clientSelection, serverSelection, defaultServer))
+        return {LaunchResult::ScriptNotWritten, *error};
+    if (!mGame.Launch(CommandLine()))
+        return {LaunchResult::GameNotStarted, QString()};
+    return {LaunchResult::Started, QString()};
 }

@@ -1,6 +1,14 @@
 #pragma once
 
+#include "client/ServerAddr.h"
+#include "client/UserProfile.h"
+#include "server/ServerConfig.h"
+
 #include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <vector>
 
 class Quake2;
 
@@ -23,6 +31,38 @@ public:
     // game directory, unquoted.
     QString CommandLine() const;
 
+    // Fills the three collections from their record files. A file that could
+    // not be read whole keeps the records before the fault; its original is
+    // copied to "<file>.bak" and it is named in the returned messages.
+    QStringList LoadCollections();
+    // Writes the three collections to their files; returns a message for each
+    // file that could not be written (that file keeps its old contents).
+    QStringList SaveCollections() const;
+
+    // Sets the game's current game directory for the selected server list
+    // entry (-1 for none) and launch type.
+    void SelectGame(qint16 serverSelection, const ServerConfig& defaultServer);
+    // Where the launch config script goes.
+    QString LaunchConfigPath() const;
+    // Runs SelectGame and writes the launch config script for the selections;
+    // returns an error message when the script could not be written.
+    std::optional<QString> WriteLaunchConfig(qint16 clientSelection, qint16 serverSelection,
+                                             const ServerConfig& defaultServer);
+
+    enum class LaunchResult { Started, ScriptNotWritten, GameNotStarted };
+    struct LaunchOutcome {
+        LaunchResult result;
+        QString error; // why the script could not be written
+    };
+    // Writes the script and starts the game with the command line. The game is
+    // not started on a stale script.
+    LaunchOutcome Launch(qint16 clientSelection, qint16 serverSelection,
+                         const ServerConfig& defaultServer);
+
+    std::vector<UserProfile> mClients;
+    std::vector<ServerConfig> mServers;
+    std::vector<ServerAddr> mRemoteServers;
+
     Quake2& mGame;
     QString mLaunchConfig;
     QString mClientFile;
@@ -33,4 +73,9 @@ public:
     qint16 mRemoteServerIndex = -1;
     bool mDedicated = false;
     bool mClientOnly = false;
+
+private:
+    // Files that could not be read whole and whose original could not be kept
+    // as a copy: never overwritten in this run.
+    QStringList mUnsafeToSave;
 };

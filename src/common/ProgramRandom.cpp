@@ -7,16 +7,12 @@ namespace ProgramRandom {
 namespace {
 
 std::mt19937& Generator() {
-    static std::mt19937 generator(std::random_device{}());
+    static std::mt19937 generator(
+        static_cast<quint32>(std::chrono::high_resolution_clock::now().time_since_epoch().count()));
     return generator;
 }
 
 } // namespace
-
-void ReseedFromClock() {
-    Generator().seed(
-        static_cast<quint32>(std::chrono::high_resolution_clock::now().time_since_epoch().count()));
-}
 
 void Seed(quint32 seed) {
     Generator().seed(seed);

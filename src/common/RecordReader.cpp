@@ -2,6 +2,8 @@
 
 #include "common/TextDecoding.h"
 
+#include <limits>
+
 namespace {
 
 bool IsBlank(QChar c) {
@@ -57,7 +59,7 @@ void RecordReader::SkipDelimiter() {
     }
 }
 
-bool RecordReader::NextField(QString& field, bool& quoted) {
+bool RecordReader::NextField(QStringView& field) {
     if (Failed())
         return false;
     while (mPos < mText.size() && IsBlank(mText.at(mPos)))
@@ -65,29 +67,34 @@ bool RecordReader::NextField(QString& field, bool& quoted) {
     if (mPos >= mText.size())
         return Fail(QStringLiteral("unexpected end of file"), mLine);
 
-    field.clear();
-    quoted = mText.at(mPos) == u'"';
-    if (quoted) {
+    if (mText.at(mPos) == u'"') {
         const int startLine = mLine;
         ++mPos;
-        for (;;) {
-            if (mPos >= mText.size())
-                return Fail(QStringLiteral("unexpected end of file in a quoted field"), startLine);
-            const QChar c = mText.at(mPos);
-            if (c == u'"') {
-                if (mPos + 1 < mText.size() && mText.at(mPos + 1) == u'"') {
-                    field += u'"';
-                    mPos += 2;
+        qsizetype close = mText.indexOf(u'"', mPos);
+        if (close < 0)
+            return Fail(QStringLiteral("unexpected end of file in a quoted field"), startLine);
+        field = QStringView(mText).mid(mPos, close - mPos);
+        // A doubled quote stands for one quote inside the text.
+        if (close + 1 < mText.size() && mText.at(close + 1) == u'"') {
+            mScratch.clear();
+            for (;;) {
+                mScratch += QStringView(mText).mid(mPos, close - mPos);
+                mPos = close + 1;
+                if (mPos < mText.size() && mText.at(mPos) == u'"') {
+                    mScratch += u'"';
+                    close = mText.indexOf(u'"', ++mPos);
+                    if (close < 0)
+                        return Fail(QStringLiteral("unexpected end of file in a quoted field"),
+                                    startLine);
                     continue;
                 }
-                ++mPos;
                 break;
             }
-            if (c == u'\n')
-                ++mLine;
-            field += c;
-            ++mPos;
+            field = mScratch;
+        } else {
+            mPos = close + 1;
         }
+        mLine += int(field.count(u'\n'));
         SkipDelimiter();
         return true;
     }
@@ -95,14 +102,17 @@ bool RecordReader::NextField(QString& field, bool& quoted) {
     const qsizetype start = mPos;
     while (mPos < mText.size() && mText.at(mPos) != u',' && !AtLineBreak())
         ++mPos;
-    field = mText.mid(start, mPos - start).trimmed();
+    field = QStringView(mText).mid(start, mPos - start).trimmed();
     SkipDelimiter();
     return true;
 }
 
 bool RecordReader::Text(QString& value) {
-    bool quoted = false;
-    return NextField(value, quoted);
+    QStringView field;
+    if (!NextField(field))
+        return false;
+    value = field.toString();
+    return true;
 }
 
 bool RecordReader::Int16(qint16& value) {
@@ -117,26 +127,24 @@ bool RecordReader::Int16(qint16& value) {
 }
 
 bool RecordReader::Int32(qint32& value) {
-    QString field;
-    bool quoted = false;
+    QStringView field;
     const int line = mLine;
-    if (!NextField(field, quoted))
+    if (!NextField(field))
         return false;
     bool ok = false;
     const qint64 wide = field.toLongLong(&ok);
     if (!ok)
         return Fail(QStringLiteral("\"%1\" is not a number").arg(field), line);
-    if (wide < INT32_MIN || wide > INT32_MAX)
+    if (wide < std::numeric_limits<qint32>::min() || wide > std::numeric_limits<qint32>::max())
         return Fail(QStringLiteral("number %1 is out of range").arg(field), line);
     value = static_cast<qint32>(wide);
     return true;
 }
 
 bool RecordReader::Bool(bool& value) {
-    QString field;
-    bool quoted = false;
+    QStringView field;
     const int line = mLine;
-    if (!NextField(field, quoted))
+    if (!NextField(field))
         return false;
     if (field == QLatin1String("#TRUE#"))
         value = true;

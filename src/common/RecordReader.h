@@ -27,7 +27,9 @@ public:
     QString Error() const { return mError; }
 
 private:
-    bool NextField(QString& field, bool& quoted);
+    // The next field's text without its quotes; a view into the text, or
+    // into mScratch when doubled quotes had to be undone.
+    bool NextField(QStringView& field);
     bool Fail(const QString& reason, int line);
     void SkipDelimiter();
     bool AtLineBreak() const;
@@ -37,4 +39,5 @@ private:
     qsizetype mPos = 0;
     int mLine = 1;
     QString mError;
+    QString mScratch;
 };

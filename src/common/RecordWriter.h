@@ -19,6 +19,7 @@ public:
 
 private:
     void BeginField();
+    void AppendNumber(qint32 value);
 
     QByteArray mBytes;
     bool mLineStarted = false;

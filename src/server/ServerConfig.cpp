@@ -56,7 +56,6 @@ QStringList ReadMapListFile(const QString& path) {
 
 ServerConfig::ServerConfig() {
     LoadDefaults();
-    ProgramRandom::ReseedFromClock();
 }
 
 void ServerConfig::LoadDefaults() {

@@ -22,7 +22,6 @@ public:
     };
     static constexpr int kDmFlagCount = 20;
 
-    // Default values; reseeds the program's random generator from the clock.
     ServerConfig();
 
     // Every field but ID back to its default.

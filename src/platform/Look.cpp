@@ -14,6 +14,9 @@ const char* LookFontFamily() {
 }
 
 void ApplyLook(QApplication& application) {
+    // The images are compiled into a static library; nothing else would make
+    // the linker keep them.
+    Q_INIT_RESOURCE(corvale);
     application.setWindowIcon(QIcon(QStringLiteral(":/corvale.png")));
 #ifndef Q_OS_WIN
     application.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));

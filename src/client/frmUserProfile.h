@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QDialog>
+
+#include <memory>
+
+namespace Ui {
+class frmUserProfile;
+}
+class Options;
+class Quake2;
+class UserProfile;
+
+// Edits a user profile: its name and the game config file it runs. The list
+// offers the base game's config files; any other name can be typed.
+class frmUserProfile : public QDialog {
+    Q_OBJECT
+public:
+    frmUserProfile(UserProfile& profile, Quake2& game, const Options& options,
+                   QWidget* parent = nullptr);
+    ~frmUserProfile() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void FillControls();
+    void StoreAndClose();
+    void EditConfigFile();
+
+    std::unique_ptr<Ui::frmUserProfile> mUi;
+    UserProfile& mProfile;
+    Quake2& mGame;
+    const Options& mOptions;
+};

@@ -68,6 +68,9 @@ public:
         QFileDialog dialog(parent);
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::ExistingFile);
+        // Like the system's open dialog, start in the current directory (Qt
+        // would otherwise reopen the folder of the previous browse).
+        dialog.setDirectory(QDir::currentPath());
 #ifndef Q_OS_WIN
         qsizetype programsEntry = -1;
         for (qsizetype i = 0; i < entries.size(); ++i) {

@@ -10,7 +10,7 @@
 #include "server/frmServerSpinArrows.h"
 
 #include <QCollator>
-#include <QFocusEvent>
+#include <QEvent>
 
 #include <algorithm>
 

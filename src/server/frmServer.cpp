@@ -1,0 +1,364 @@
+#include "server/frmServer.h"
+
+#include "ui_frmServer.h"
+
+#include "common/TextViewer.h"
+#include "game/Quake2.h"
+#include "platform/Prompts.h"
+#include "prefs/Options.h"
+#include "server/ServerConfig.h"
+#include "server/frmServerSpinArrows.h"
+
+#include <QCollator>
+#include <QEvent>
+
+#include <algorithm>
+
+namespace {
+
+const QString kCrLf = QStringLiteral("\r\n");
+
+// Checks the option with that index, or none when the index names no option
+// (a record read from a file may hold any number).
+void SelectOption(QButtonGroup& group, int index) {
+    if (QAbstractButton* button = group.button(index)) {
+        button->setChecked(true);
+        return;
+    }
+    group.setExclusive(false);
+    for (QAbstractButton* button : group.buttons())
+        button->setChecked(false);
+    group.setExclusive(true);
+}
+
+// The selected option's index, or the field's value when none is selected.
+qint16 SelectedOption(const QButtonGroup& group, qint16 field) {
+    const int index = group.checkedId();
+    return index >= 0 ? static_cast<qint16>(index) : field;
+}
+
+void ReadNumber(const QLineEdit* box, qint16& field) {
+    if (const std::optional<qint16> number = TextToInt16(box->text()))
+        field = *number;
+}
+
+// A save title ends at its first NUL byte.
+QString SavedGameLine(const QString& title) {
+    if (title.isEmpty())
+        return QStringLiteral("<empty>");
+    const qsizetype end = title.indexOf(QChar(0));
+    return end < 0 ? title : title.left(end);
+}
+
+} // namespace
+
+frmServer::frmServer(ServerConfig& record, Quake2& game, const Options& options, QWidget* parent)
+    : QDialog(parent), ui(std::make_unique<Ui::frmServer>()), mRecord(record), mGame(game),
+      mOptions(options) {
+    ui->setupUi(this);
+    BindControls();
+    ConnectRules();
+
+    mGame.SetGame(QString());
+    FillSubgameList();
+    RecordToControls();
+    if (!mRecord.ID.isEmpty())
+        setWindowTitle(tr("Server Configuration - [") + mRecord.ID + u']');
+}
+
+frmServer::~frmServer() = default;
+
+void frmServer::BindControls() {
+    const QList<QAbstractButton*> playerModes = {ui->optPlayerMode0, ui->optPlayerMode1,
+                                                 ui->optPlayerMode2};
+    const QList<QAbstractButton*> difficulties = {ui->optDifficulty0, ui->optDifficulty1,
+                                                  ui->optDifficulty2, ui->optDifficulty3};
+    const QList<QAbstractButton*> mapModes = {ui->optMap0, ui->optMap1, ui->optMap2, ui->optMap3,
+                                              ui->optMap4};
+    for (int i = 0; i < playerModes.size(); ++i)
+        mPlayerMode.addButton(playerModes.at(i), i);
+    for (int i = 0; i < difficulties.size(); ++i)
+        mDifficulty.addButton(difficulties.at(i), i);
+    for (int i = 0; i < mapModes.size(); ++i)
+        mMapMode.addButton(mapModes.at(i), i);
+
+    ui->updMaxclients->Attach(ui->txtMaxclients, 0, 100, 1);
+    ui->updFraglimit->Attach(ui->txtFraglimit, 0, 1000, 5);
+    ui->updTimelimit->Attach(ui->txtTimelimit, 0, 1440, 5);
+
+    // The map list box takes typed file names as they are.
+    ui->cboMapList->setCompleter(nullptr);
+    // Hidden map controls keep their place, so the tab does not rearrange.
+    const QList<QWidget*> mapControls = {ui->lblMapList, ui->cboMapList, ui->lstMaps,
+                                         ui->lblMapName, ui->txtMapName, ui->cmdViewTextFile};
+    for (QWidget* widget : mapControls) {
+        QSizePolicy policy = widget->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        widget->setSizePolicy(policy);
+    }
+    ui->txtExtraCommands->installEventFilter(this);
+}
+
+void frmServer::ConnectRules() {
+    connect(&mPlayerMode, &QButtonGroup::idClicked, this, &frmServer::ApplyPlayerMode);
+    connect(&mMapMode, &QButtonGroup::idClicked, this, &frmServer::ApplyMapMode);
+    connect(ui->cboSubgame, &QComboBox::currentIndexChanged, this, &frmServer::SubgameChanged);
+    connect(ui->cboMapList, &QComboBox::activated, this, &frmServer::MapListItemSelected);
+    connect(ui->cboMapList->lineEdit(), &QLineEdit::editingFinished, this, &frmServer::MapListLeft);
+    connect(ui->lstMaps, &QListWidget::itemSelectionChanged, this, &frmServer::MapEntrySelected);
+    connect(ui->lstMaps, &QListWidget::itemDoubleClicked, this, &frmServer::MapEntryDoubleClicked);
+    connect(ui->txtMapName, &QLineEdit::textChanged, this, &frmServer::MapNameEdited);
+    connect(ui->cmdViewTextFile, &QPushButton::clicked, this, &frmServer::ViewTextFile);
+    connect(ui->cmdDefaults, &QPushButton::clicked, this, &frmServer::LoadDefaults);
+    connect(ui->cmdOK, &QPushButton::clicked, this, &frmServer::Accept);
+    connect(ui->cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+bool frmServer::eventFilter(QObject* watched, QEvent* event) {
+    // Enter starts a new line in the extra commands instead of pressing OK.
+    if (watched == ui->txtExtraCommands) {
+        if (event->type() == QEvent::FocusIn)
+            ui->cmdOK->setDefault(false);
+        else if (event->type() == QEvent::FocusOut)
+            ui->cmdOK->setDefault(true);
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void frmServer::FillSubgameList() {
+    QStringList names = mGame.ListDirectories(QStringLiteral("*.*"));
+    QCollator collator;
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    std::sort(names.begin(), names.end(), collator);
+    // Filling selects nothing, so it changes no subgame.
+    const QSignalBlocker blocker(ui->cboSubgame);
+    ui->cboSubgame->clear();
+    ui->cboSubgame->addItems(names);
+    ui->cboSubgame->setCurrentIndex(-1);
+}
+
+void frmServer::FillMapList() {
+    ui->lstMaps->clear();
+    mLastFilledList = ui->cboMapList->currentText();
+    // A typed name that equals a built-in list means that list, as it does
+    // when the server starts.
+    const qint16 kind = ServerConfig::MapListKind(mLastFilledList);
+    ui->lstMaps->addItems(ServerConfig::GetMapList(kind, mLastFilledList, mGame));
+}
+
+void frmServer::FillSavedGameList() {
+    ui->lstMaps->clear();
+    for (const QString& title : mGame.SavedGames())
+        ui->lstMaps->addItem(SavedGameLine(title));
+    ui->lstMaps->setCurrentRow(0);
+}
+
+void frmServer::RecordToControls() {
+    ui->cboSubgame->setCurrentIndex(
+        ui->cboSubgame->findText(mRecord.Game, Qt::MatchExactly | Qt::MatchCaseSensitive));
+
+    if (mRecord.MapList.isEmpty()) {
+        SelectMapListItem(0);
+    } else {
+        const int item =
+            ui->cboMapList->findText(mRecord.MapList, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        if (item >= 0)
+            SelectMapListItem(item);
+        else
+            ui->cboMapList->setEditText(mRecord.MapList);
+    }
+
+    ui->chkEnableCheats->setChecked(mRecord.EnableCheats);
+    ui->chkAllowDownload->setChecked(mRecord.AllowDownload);
+    ui->chkLogConsole->setChecked(mRecord.LogConsole);
+    ui->chkPublic->setChecked(mRecord.Public);
+    ui->chkSelectEmpty->setChecked(mRecord.SelectEmpty);
+
+    SelectOption(mPlayerMode, mRecord.PlayerMode);
+    ApplyPlayerMode();
+    SelectOption(mDifficulty, mRecord.Difficulty);
+    SelectOption(mMapMode, mRecord.MapMode);
+    ApplyMapMode();
+
+    if (mRecord.MapMode == ServerConfig::LoadSavedGame && !mRecord.MapName.isEmpty()) {
+        // "save3" names slot 3; a name without a slot number keeps the first.
+        bool isNumber = false;
+        const int slot = mRecord.MapName.mid(4).toInt(&isNumber);
+        if (isNumber && slot >= 0 && slot < ui->lstMaps->count())
+            ui->lstMaps->setCurrentRow(slot);
+    } else if (mRecord.MapMode == ServerConfig::SpecificMap) {
+        const QList<QListWidgetItem*> matches =
+            ui->lstMaps->findItems(mRecord.MapName, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        if (!matches.isEmpty())
+            ui->lstMaps->setCurrentItem(matches.first());
+        else
+            ui->txtMapName->setText(mRecord.MapName);
+    }
+
+    ui->txtServerName->setText(mRecord.ServerName);
+    ui->txtMaxclients->setText(QString::number(mRecord.MaxClients));
+    ui->txtFraglimit->setText(QString::number(mRecord.FragLimit));
+    ui->txtTimelimit->setText(QString::number(mRecord.TimeLimit));
+    ui->txtGravity->setText(QString::number(mRecord.Gravity));
+    QString extraCommands = mRecord.ExtraCommands;
+    ui->txtExtraCommands->setPlainText(extraCommands.replace(kCrLf, QStringLiteral("\n")));
+
+    for (int i = 0; i < ServerConfig::kDmFlagCount; ++i)
+        findChild<QCheckBox*>(QStringLiteral("chkDmflag%1").arg(i))
+            ->setChecked(mRecord.DmFlags & (1 << i));
+}
+
+void frmServer::ControlsToRecord() {
+    mRecord.Game = ui->cboSubgame->currentIndex() >= 0 ? ui->cboSubgame->currentText() : QString();
+    mRecord.PlayerMode = SelectedOption(mPlayerMode, mRecord.PlayerMode);
+    mRecord.Difficulty = SelectedOption(mDifficulty, mRecord.Difficulty);
+    mRecord.ServerName = ui->txtServerName->text();
+    ReadNumber(ui->txtMaxclients, mRecord.MaxClients);
+    ReadNumber(ui->txtFraglimit, mRecord.FragLimit);
+    ReadNumber(ui->txtTimelimit, mRecord.TimeLimit);
+    mRecord.EnableCheats = ui->chkEnableCheats->isChecked();
+    mRecord.AllowDownload = ui->chkAllowDownload->isChecked();
+    mRecord.LogConsole = ui->chkLogConsole->isChecked();
+    mRecord.MapMode = SelectedOption(mMapMode, mRecord.MapMode);
+
+    qint32 flags = 0;
+    for (int i = 0; i < ServerConfig::kDmFlagCount; ++i) {
+        if (findChild<QCheckBox*>(QStringLiteral("chkDmflag%1").arg(i))->isChecked())
+            flags |= 1 << i;
+    }
+    mRecord.DmFlags = flags;
+
+    ReadNumber(ui->txtGravity, mRecord.Gravity);
+    mRecord.Public = ui->chkPublic->isChecked();
+    mRecord.SelectEmpty = ui->chkSelectEmpty->isChecked();
+    mRecord.ExtraCommands = ui->txtExtraCommands->toPlainText().replace(u'\n', kCrLf);
+
+    switch (mRecord.MapMode) {
+    case ServerConfig::NoMap:
+    case ServerConfig::NewGame:
+        mRecord.MapName.clear();
+        mRecord.MapList.clear();
+        break;
+    case ServerConfig::LoadSavedGame: {
+        // With no slot selected the stored slot stays; "save-1" loads nothing.
+        const QList<QListWidgetItem*> selected = ui->lstMaps->selectedItems();
+        if (!selected.isEmpty())
+            mRecord.MapName = QStringLiteral("save%1").arg(ui->lstMaps->row(selected.first()));
+        mRecord.MapList.clear();
+        break;
+    }
+    case ServerConfig::SpecificMap:
+        mRecord.MapName = ui->txtMapName->text();
+        mRecord.MapList = ui->cboMapList->currentText();
+        break;
+    case ServerConfig::RandomMap:
+        mRecord.MapName.clear();
+        mRecord.MapList = ui->cboMapList->currentText();
+        break;
+    default:
+        break;
+    }
+}
+
+void frmServer::ApplyPlayerMode() {
+    const int mode = mPlayerMode.checkedId();
+    const bool deathmatch = mode == ServerConfig::Deathmatch;
+    const bool serverSettings = deathmatch || mode < 0;
+    const QList<QWidget*> serverControls = {ui->txtServerName, ui->txtMaxclients, ui->updMaxclients,
+                                            ui->txtFraglimit,  ui->updFraglimit,  ui->txtTimelimit,
+                                            ui->updTimelimit};
+    for (QWidget* widget : serverControls)
+        widget->setEnabled(serverSettings);
+    ui->sstOptions->setTabEnabled(ui->sstOptions->indexOf(ui->tabDmflags), serverSettings);
+
+    // A deathmatch server neither starts a new game nor loads a saved one.
+    ui->optMap1->setEnabled(!deathmatch);
+    ui->optMap2->setEnabled(!deathmatch);
+    if (deathmatch &&
+        (MapModeIs(ServerConfig::NewGame) || MapModeIs(ServerConfig::LoadSavedGame))) {
+        SelectOption(mMapMode, ServerConfig::NoMap);
+        ApplyMapMode();
+    }
+}
+
+void frmServer::ApplyMapMode() {
+    const bool savedGame = MapModeIs(ServerConfig::LoadSavedGame);
+    const bool specific = MapModeIs(ServerConfig::SpecificMap);
+    const bool fromList = specific || MapModeIs(ServerConfig::RandomMap);
+    ui->lblMapList->setVisible(fromList);
+    ui->cboMapList->setVisible(fromList);
+    ui->lstMaps->setVisible(fromList || savedGame);
+    ui->lblMapName->setVisible(specific);
+    ui->txtMapName->setVisible(specific);
+    ui->cmdViewTextFile->setVisible(fromList);
+    if (savedGame)
+        FillSavedGameList();
+    else if (fromList)
+        FillMapList();
+}
+
+void frmServer::SubgameChanged() {
+    mGame.SetGame(ui->cboSubgame->currentText());
+    if (MapModeIs(ServerConfig::LoadSavedGame))
+        FillSavedGameList();
+    else if (MapModeIs(ServerConfig::SpecificMap) || MapModeIs(ServerConfig::RandomMap))
+        FillMapList();
+}
+
+void frmServer::SelectMapListItem(int index) {
+    ui->cboMapList->setCurrentIndex(index);
+    MapListItemSelected();
+}
+
+void frmServer::MapListItemSelected() {
+    if (MapModeIs(ServerConfig::SpecificMap) || MapModeIs(ServerConfig::RandomMap))
+        FillMapList();
+}
+
+void frmServer::MapListLeft() {
+    if (ui->cboMapList->currentText() != mLastFilledList)
+        FillMapList();
+}
+
+void frmServer::MapEntrySelected() {
+    const QList<QListWidgetItem*> selected = ui->lstMaps->selectedItems();
+    if (!selected.isEmpty() && MapModeIs(ServerConfig::SpecificMap))
+        ui->txtMapName->setText(selected.first()->text());
+}
+
+void frmServer::MapEntryDoubleClicked() {
+    MapEntrySelected();
+    if (!ui->cmdViewTextFile->isHidden() && ui->cmdViewTextFile->isEnabled())
+        ViewTextFile();
+}
+
+void frmServer::MapNameEdited() {
+    const QList<QListWidgetItem*> selected = ui->lstMaps->selectedItems();
+    const QString selectedText = selected.isEmpty() ? QString() : selected.first()->text();
+    if (ui->txtMapName->text() != selectedText)
+        ui->lstMaps->clearSelection();
+}
+
+void frmServer::ViewTextFile() {
+    const QString mapName = ui->txtMapName->text();
+    if (mapName.isEmpty())
+        return;
+    const QString path = mGame.FilePath(
+        QStringLiteral("maps") + Quake2::Separator() + mapName + QStringLiteral(".txt"), false);
+    if (!StartTextViewer(mOptions.TextViewer(), path))
+        Prompts::Message(this, tr("Could not open text file"), Prompts::Icon::Warning);
+}
+
+void frmServer::LoadDefaults() {
+    mRecord.LoadDefaults();
+    RecordToControls();
+}
+
+void frmServer::Accept() {
+    ControlsToRecord();
+    accept();
+}
+
+bool frmServer::MapModeIs(int mode) const {
+    return mMapMode.checkedId() == mode;
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QButtonGroup>
+#include <QDialog>
+
+#include <memory>
+
+class Options;
+class Quake2;
+class ServerConfig;
+
+namespace Ui {
+class frmServer;
+}
+
+// Edits one server configuration: fills its controls from the record when it
+// opens and writes them back on OK. Keeps the controls in step with the player
+// mode and map mode, and fills its lists from the game installation. While it
+// is open the game object's current game directory follows the chosen subgame.
+class frmServer : public QDialog {
+    Q_OBJECT
+public:
+    frmServer(ServerConfig& record, Quake2& game, const Options& options,
+              QWidget* parent = nullptr);
+    ~frmServer() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BindControls();
+    void ConnectRules();
+
+    void FillSubgameList();
+    void FillMapList();
+    void FillSavedGameList();
+    void RecordToControls();
+    void ControlsToRecord();
+
+    void ApplyPlayerMode();
+    void ApplyMapMode();
+    void SubgameChanged();
+    void MapListItemSelected();
+    void MapListLeft();
+    void MapEntrySelected();
+    void MapEntryDoubleClicked();
+    void MapNameEdited();
+    void ViewTextFile();
+    void LoadDefaults();
+    void Accept();
+
+    void SelectMapListItem(int index);
+    bool MapModeIs(int mode) const;
+
+    std::unique_ptr<Ui::frmServer> ui;
+    ServerConfig& mRecord;
+    Quake2& mGame;
+    const Options& mOptions;
+    QButtonGroup mPlayerMode;
+    QButtonGroup mDifficulty;
+    QButtonGroup mMapMode;
+    // The map list lstMaps was last filled from.
+    QString mLastFilledList;
+};

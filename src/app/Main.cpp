@@ -6,8 +6,6 @@
 
 #include <QApplication>
 
-frmCorvale* gMainForm = nullptr;
-
 int Main(QApplication& application) {
     ApplyLook(application);
     Quake2 game;
@@ -16,6 +14,7 @@ int Main(QApplication& application) {
     {
         frmCorvale mainForm(game);
         gMainForm = &mainForm;
+        mainForm.Load();
         mainForm.show();
         exitCode = application.exec();
         gMainForm = nullptr;

@@ -1,10 +1,491 @@
 #include "app/frmCorvale.h"
 
-frmCorvale::frmCorvale(Quake2& game, QWidget* parent) : QMainWindow(parent), mLauncher(game) {
-    setWindowTitle(tr("Corvale"));
-    resize(514, 511);
+#include "client/frmUserProfile.h"
+#include "common/TextViewer.h"
+#include "game/Quake2.h"
+#include "platform/Prompts.h"
+#include "platform/SettingsStore.h"
+#include "prefs/frmAbout.h"
+#include "prefs/frmOptions.h"
+#include "prefs/frmRandomPicture.h"
+#include "server/frmServer.h"
+#include "ui_frmCorvale.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDateTime>
+#include <QImageReader>
+#include <QLocale>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QShortcut>
+
+frmCorvale* gMainForm = nullptr;
+
+namespace {
+
+const QString kSettings = QStringLiteral("Settings");
+constexpr double kTwipsPerPixel = 15.0;
+constexpr double kDefaultLeft = 1000, kDefaultTop = 1000, kDefaultWidth = 7710,
+                 kDefaultHeight = 7665;
+
+qint16 SelectedRow(const QListWidget* list) {
+    const QList<QListWidgetItem*> selected = list->selectedItems();
+    return selected.isEmpty() ? qint16(-1) : qint16(list->row(selected.first()));
+}
+
+// Selects row (nothing for -1 or a row that is not there). A change of the
+// selection runs the list's click rule through itemSelectionChanged.
+void SelectRow(QListWidget* list, int row) {
+    if (row < 0 || row >= list->count())
+        list->clearSelection();
+    else
+        list->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+}
+
+} // namespace
+
+frmCorvale::frmCorvale(Quake2& game, QWidget* parent)
+    : QMainWindow(parent), ui(std::make_unique<Ui::frmCorvale>()), mGame(game), mLauncher(game) {
+    ui->setupUi(this);
+    setWindowIcon(QIcon(QStringLiteral(":/corvale.png")));
+    const QList<QAction*> viewActions = ui->mnuView->actions();
+    int separators = 0;
+    for (QAction* action : viewActions) {
+        if (action->isSeparator())
+            action->setObjectName(QStringLiteral("mnuViewBar%1").arg(++separators));
+    }
+
+    mServerList.list = ui->lstServer;
+    mServerList.change = ui->cmdServerChange;
+    mServerList.remove = ui->cmdServerRemove;
+    mClientList.list = ui->lstClient;
+    mClientList.change = ui->cmdClientChange;
+    mClientList.remove = ui->cmdClientRemove;
+    ConnectList(mServerList, &frmCorvale::ChangeServer);
+    ConnectList(mClientList, &frmCorvale::ChangeClient);
+
+    connect(ui->cmdClientAdd, &QPushButton::clicked, this, &frmCorvale::AddClient);
+    connect(ui->cmdClientChange, &QPushButton::clicked, this, &frmCorvale::ChangeClient);
+    connect(ui->cmdClientRemove, &QPushButton::clicked, this, &frmCorvale::RemoveClient);
+    connect(ui->cmdServerAdd, &QPushButton::clicked, this, &frmCorvale::AddServer);
+    connect(ui->cmdServerChange, &QPushButton::clicked, this, &frmCorvale::ChangeServer);
+    connect(ui->cmdServerRemove, &QPushButton::clicked, this, &frmCorvale::RemoveServer);
+    connect(ui->cmdLaunch, &QPushButton::clicked, this, &frmCorvale::LaunchGame);
+    connect(ui->optLaunch, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+        if (checked)
+            SwitchLaunchType(id);
+    });
+    ui->optLaunch->setId(ui->optLaunch0, Launcher::DedicatedServer);
+    ui->optLaunch->setId(ui->optLaunch1, Launcher::ListenServer);
+    ui->optLaunch->setId(ui->optLaunch2, Launcher::ClientOnly);
+
+    connect(ui->mnuFileExit, &QAction::triggered, this, &QWidget::close);
+    connect(ui->mnuViewStatusBar, &QAction::toggled, ui->staStatus, &QWidget::setVisible);
+    connect(ui->mnuViewCommandLine, &QAction::triggered, this, &frmCorvale::ViewCommandLine);
+    connect(ui->mnuViewConfigFile, &QAction::triggered, this, &frmCorvale::ViewConfigFile);
+    connect(ui->mnuViewOptions, &QAction::triggered, this, &frmCorvale::ShowOptions);
+    connect(ui->mnuHelpAbout, &QAction::triggered, this, &frmCorvale::ShowAbout);
+    ui->imgRandom->installEventFilter(this);
+
+    // A main window has no default button of its own: Enter presses the
+    // focused button, or Launch.
+    for (const QKeySequence& key : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)}) {
+        auto* shortcut = new QShortcut(key, this);
+        connect(shortcut, &QShortcut::activated, this, &frmCorvale::PressDefaultButton);
+    }
+    StartClock();
 }
 
 frmCorvale::~frmCorvale() {
     mLauncher.WriteSettings();
+}
+
+void frmCorvale::StartClock() {
+    auto* ready = new QLabel(tr("Ready"));
+    mDateLabel = new QLabel;
+    mTimeLabel = new QLabel;
+    ui->staStatus->addWidget(ready, 1);
+    ui->staStatus->addPermanentWidget(mDateLabel);
+    ui->staStatus->addPermanentWidget(mTimeLabel);
+    auto tick = [this] {
+        const QDateTime now = QDateTime::currentDateTime();
+        const QLocale locale;
+        mDateLabel->setText(locale.toString(now.date(), QLocale::ShortFormat));
+        mTimeLabel->setText(locale.toString(now.time(), QLocale::ShortFormat));
+    };
+    tick();
+    connect(&mClock, &QTimer::timeout, this, tick);
+    mClock.start(1000);
+}
+
+void frmCorvale::Load() {
+    mOptions = std::make_unique<Options>(mGame);
+    mRandomPicture = std::make_unique<RandomPicture>();
+    mDefaultServer = std::make_unique<ServerConfig>();
+    mServerList.lastClick = -1;
+    mClientList.lastClick = -1;
+    PlaceWindow();
+    SetupWindow();
+}
+
+void frmCorvale::PlaceWindow() {
+    const auto read = [](const char* key, double fallback) {
+        return SettingsStore::ReadNumber(kSettings, QLatin1String(key), fallback) / kTwipsPerPixel;
+    };
+    QRect placement(qRound(read("MainLeft", kDefaultLeft)), qRound(read("MainTop", kDefaultTop)),
+                    qRound(read("MainWidth", kDefaultWidth)),
+                    qRound(read("MainHeight", kDefaultHeight)));
+    // A window placed off every screen could not be reached again.
+    bool onScreen = QGuiApplication::screens().isEmpty();
+    for (const QScreen* screen : QGuiApplication::screens())
+        onScreen = onScreen || screen->availableGeometry().intersects(placement);
+    if (!onScreen || placement.width() <= 0 || placement.height() <= 0)
+        placement =
+            QRect(qRound(kDefaultLeft / kTwipsPerPixel), qRound(kDefaultTop / kTwipsPerPixel),
+                  qRound(kDefaultWidth / kTwipsPerPixel), qRound(kDefaultHeight / kTwipsPerPixel));
+    move(placement.topLeft());
+    resize(placement.size());
+}
+
+void frmCorvale::SavePlacement() const {
+    const auto write = [](const char* key, int pixels) {
+        SettingsStore::WriteNumber(kSettings, QLatin1String(key), pixels * kTwipsPerPixel);
+    };
+    write("MainLeft", pos().x());
+    write("MainTop", pos().y());
+    write("MainWidth", width());
+    write("MainHeight", height());
+}
+
+void frmCorvale::SetupWindow() {
+    const QStringList problems = mLauncher.LoadCollections();
+    FillServerList();
+    FillClientList();
+    ApplyLaunchType();
+    const int type = mLauncher.CurrentLaunchType();
+    if (type != Launcher::ListenServer)
+        ui->optLaunch->button(type)->setChecked(true);
+    ShowPicture(false);
+    if (!problems.isEmpty()) {
+        // Said once, after the window is on the screen.
+        QTimer::singleShot(0, this, [this, problems] {
+            Prompts::Message(this, problems.join(QStringLiteral("\n\n")), Prompts::Icon::Warning);
+        });
+    }
+}
+
+void frmCorvale::FillServerList() {
+    const bool remote = mLauncher.mClientOnly;
+    const qint16 restore = remote ? mLauncher.mRemoteServerIndex : mLauncher.mServerIndex;
+    mServerList.lastClick = -1;
+    ui->lstServer->clear();
+    if (remote) {
+        for (const ServerAddr& server : mLauncher.mRemoteServers)
+            ui->lstServer->addItem(server.ID);
+    } else {
+        for (const ServerConfig& server : mLauncher.mServers)
+            ui->lstServer->addItem(server.ID);
+    }
+    SelectRow(ui->lstServer, restore);
+    UpdateButtons(mServerList);
+}
+
+void frmCorvale::FillClientList() {
+    mClientList.lastClick = -1;
+    ui->lstClient->clear();
+    for (const UserProfile& profile : mLauncher.mClients)
+        ui->lstClient->addItem(profile.ID);
+    SelectRow(ui->lstClient, mLauncher.mClientIndex);
+    UpdateButtons(mClientList);
+}
+
+void frmCorvale::ApplyLaunchType() {
+    const bool profilesUsed = !mLauncher.mDedicated;
+    ui->fraClient->setEnabled(profilesUsed);
+    ui->lstClient->setEnabled(profilesUsed);
+    ui->cmdClientAdd->setEnabled(profilesUsed);
+    SelectRow(ui->lstClient, profilesUsed ? mLauncher.mClientIndex : -1);
+    UpdateButtons(mClientList);
+}
+
+void frmCorvale::SwitchLaunchType(int type) {
+    if (mLauncher.mClientOnly)
+        mLauncher.mRemoteServerIndex = ServerSelection();
+    else
+        mLauncher.mServerIndex = ServerSelection();
+    if (!mLauncher.mDedicated)
+        mLauncher.mClientIndex = ClientSelection();
+    mLauncher.SetLaunchType(type);
+    ui->fraServer->setTitle(type == Launcher::ClientOnly ? tr("Connect To")
+                                                         : tr("Server Configurations"));
+    FillServerList();
+    ApplyLaunchType();
+}
+
+qint16 frmCorvale::ServerSelection() const {
+    return SelectedRow(ui->lstServer);
+}
+
+qint16 frmCorvale::ClientSelection() const {
+    return SelectedRow(ui->lstClient);
+}
+
+void frmCorvale::ConnectList(ListControls& controls, void (frmCorvale::*change)()) {
+    QListWidget* list = controls.list;
+    list->viewport()->installEventFilter(this);
+    connect(list, &QListWidget::itemSelectionChanged, this,
+            [this, &controls] { ClickRule(controls); });
+    // A click on the entry that was already selected deselects it, unless it
+    // turns out to be the first click of a double click.
+    controls.deselectTimer.setSingleShot(true);
+    connect(list, &QListWidget::clicked, this, [&controls](const QModelIndex& index) {
+        if (index.row() == controls.rowAtPress && SelectedRow(controls.list) == index.row())
+            controls.deselectTimer.start(QApplication::doubleClickInterval());
+    });
+    connect(&controls.deselectTimer, &QTimer::timeout, this, [&controls] {
+        if (SelectedRow(controls.list) == controls.lastClick)
+            controls.list->clearSelection();
+    });
+    connect(list, &QListWidget::doubleClicked, this, [this, &controls, change] {
+        controls.deselectTimer.stop();
+        if (controls.change->isEnabled())
+            (this->*change)();
+    });
+}
+
+void frmCorvale::ClickRule(ListControls& controls) {
+    qint16 selection = SelectedRow(controls.list);
+    if (selection >= 0 && selection == controls.lastClick) {
+        controls.list->clearSelection();
+        selection = -1;
+    }
+    controls.lastClick = selection;
+    UpdateButtons(controls);
+}
+
+void frmCorvale::UpdateButtons(ListControls& controls) {
+    const bool selected = SelectedRow(controls.list) >= 0;
+    controls.change->setEnabled(selected);
+    controls.remove->setEnabled(selected);
+}
+
+bool frmCorvale::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress) {
+        for (ListControls* controls : {&mServerList, &mClientList}) {
+            if (watched == controls->list->viewport())
+                controls->rowAtPress = SelectedRow(controls->list);
+        }
+    }
+    if (watched == ui->imgRandom && event->type() == QEvent::MouseButtonDblClick) {
+        ChoosePicture();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void frmCorvale::AddClient() {
+    UserProfile profile;
+    frmUserProfile dialog(profile, mGame, *mOptions, this);
+    dialog.exec();
+    if (profile.ID.isEmpty())
+        return;
+    mLauncher.mClients.push_back(profile);
+    ui->lstClient->addItem(profile.ID);
+    SelectRow(ui->lstClient, ui->lstClient->count() - 1);
+}
+
+void frmCorvale::ChangeClient() {
+    const qint16 row = ClientSelection();
+    if (row < 0)
+        return;
+    UserProfile& profile = mLauncher.mClients.at(row);
+    frmUserProfile dialog(profile, mGame, *mOptions, this);
+    dialog.exec();
+    ui->lstClient->item(row)->setText(profile.ID);
+}
+
+void frmCorvale::RemoveClient() {
+    RemoveSelected(mClientList, mLauncher.mClients);
+}
+
+void frmCorvale::AddServer() {
+    if (mLauncher.mClientOnly) {
+        const QString address =
+            Prompts::Input(this, tr("Enter a server address and port (optional)"));
+        if (address.isEmpty())
+            return;
+        ServerAddr remote;
+        remote.ID = address;
+        mLauncher.mRemoteServers.push_back(remote);
+        ui->lstServer->addItem(address);
+        SelectRow(ui->lstServer, ui->lstServer->count() - 1);
+        return;
+    }
+    const QString name = Prompts::Input(this, tr("Enter the server configuration name"));
+    if (name.isEmpty())
+        return;
+    ServerConfig server;
+    server.ID = name;
+    mLauncher.mServers.push_back(server);
+    ui->lstServer->addItem(name);
+    SelectRow(ui->lstServer, ui->lstServer->count() - 1);
+    frmServer dialog(mLauncher.mServers.back(), mGame, *mOptions, this);
+    dialog.exec();
+}
+
+void frmCorvale::ChangeServer() {
+    const qint16 row = ServerSelection();
+    if (row < 0)
+        return;
+    if (mLauncher.mClientOnly) {
+        const QString address = Prompts::Input(this, tr("Enter the new server address [port]"),
+                                               ui->lstServer->item(row)->text());
+        if (address.isEmpty())
+            return;
+        ui->lstServer->item(row)->setText(address);
+        mLauncher.mRemoteServers.at(row).ID = address;
+        return;
+    }
+    frmServer dialog(mLauncher.mServers.at(row), mGame, *mOptions, this);
+    dialog.exec();
+}
+
+void frmCorvale::RemoveServer() {
+    if (mLauncher.mClientOnly)
+        RemoveSelected(mServerList, mLauncher.mRemoteServers);
+    else
+        RemoveSelected(mServerList, mLauncher.mServers);
+}
+
+void frmCorvale::RemoveSelected(ListControls& controls, auto& collection) {
+    const qint16 row = SelectedRow(controls.list);
+    if (row < 0)
+        return;
+    collection.erase(collection.begin() + row);
+    delete controls.list->takeItem(row);
+    if (controls.list->count() == 0) {
+        UpdateButtons(controls);
+        return;
+    }
+    // The entry that took the removed one's place stays selected, or the
+    // first one when the last entry went.
+    controls.lastClick = -1;
+    controls.list->clearSelection();
+    SelectRow(controls.list, row == controls.list->count() ? 0 : row);
+}
+
+void frmCorvale::PressDefaultButton() {
+    if (auto* button = qobject_cast<QPushButton*>(focusWidget()); button && button->isEnabled()) {
+        button->click();
+        return;
+    }
+    ui->cmdLaunch->click();
+}
+
+void frmCorvale::LaunchGame() {
+    if (ServerSelection() < 0 && !mLauncher.mClientOnly) {
+        frmServer dialog(*mDefaultServer, mGame, *mOptions, this);
+        dialog.exec();
+    }
+    const Launcher::LaunchOutcome outcome =
+        mLauncher.Launch(ClientSelection(), ServerSelection(), *mDefaultServer);
+    switch (outcome.result) {
+    case Launcher::LaunchResult::ScriptNotWritten:
+        Prompts::Message(this, outcome.error, Prompts::Icon::Warning);
+        break;
+    case Launcher::LaunchResult::GameNotStarted:
+        Prompts::Message(this, tr("Could not launch Quake2"), Prompts::Icon::Critical);
+        break;
+    case Launcher::LaunchResult::Started:
+        if (mOptions->CloseOnLaunch())
+            close();
+        break;
+    }
+}
+
+void frmCorvale::ViewCommandLine() {
+    mLauncher.SelectGame(ServerSelection(), *mDefaultServer);
+    Prompts::Message(this, mLauncher.CommandLine(), Prompts::Icon::None,
+                     tr("Command Line Preview"));
+}
+
+void frmCorvale::ViewConfigFile() {
+    if (const std::optional<QString> error =
+            mLauncher.WriteLaunchConfig(ClientSelection(), ServerSelection(), *mDefaultServer)) {
+        Prompts::Message(this, *error, Prompts::Icon::Warning);
+        return;
+    }
+    if (!StartTextViewer(mOptions->TextViewer(), mLauncher.LaunchConfigPath()))
+        Prompts::Message(this, tr("Could not open text viewer"), Prompts::Icon::Critical);
+}
+
+void frmCorvale::ShowOptions() {
+    frmOptions dialog(*mOptions, this);
+    dialog.exec();
+}
+
+void frmCorvale::ShowAbout() {
+    frmAbout dialog(this);
+    dialog.exec();
+}
+
+void frmCorvale::ChoosePicture() {
+    frmRandomPicture dialog(*mRandomPicture, this);
+    dialog.exec();
+    if (mRandomPicture->OK)
+        ShowPicture(true);
+}
+
+// Loads the picture into the box. At start-up a failure is silent and the
+// picture is shown unscaled; after the dialog the stretch setting applies and
+// a failure is reported with the loader's own words.
+void frmCorvale::ShowPicture(bool afterDialog) {
+    ui->imgRandom->clear();
+    ui->imgRandom->resize(204, 204);
+    if (afterDialog)
+        ui->imgRandom->setScaledContents(mRandomPicture->StretchToFit);
+    if (mRandomPicture->ImageFile.isEmpty())
+        return;
+    QImageReader reader(mRandomPicture->ImageFile);
+    const QImage image = reader.read();
+    if (image.isNull()) {
+        if (afterDialog)
+            Prompts::Message(this, reader.errorString(), Prompts::Icon::Warning);
+        return;
+    }
+    ui->imgRandom->setPixmap(QPixmap::fromImage(image));
+}
+
+void frmCorvale::closeEvent(QCloseEvent* event) {
+    Unload();
+    event->accept();
+}
+
+void frmCorvale::SaveState() {
+    if (!mLauncher.mDedicated)
+        mLauncher.mClientIndex = ClientSelection();
+    if (mLauncher.mClientOnly)
+        mLauncher.mRemoteServerIndex = ServerSelection();
+    else
+        mLauncher.mServerIndex = ServerSelection();
+    const QStringList problems = mLauncher.SaveCollections();
+    if (!problems.isEmpty())
+        Prompts::Message(this, problems.join(QStringLiteral("\n\n")), Prompts::Icon::Warning);
+}
+
+void frmCorvale::Unload() {
+    if (mUnloaded)
+        return;
+    mUnloaded = true;
+    SaveState();
+    if (!isMinimized())
+        SavePlacement();
+    if (mOptions)
+        mOptions->Save();
+    if (mRandomPicture)
+        mRandomPicture->Save();
+    mOptions.reset();
+    mRandomPicture.reset();
+    mDefaultServer.reset();
 }

@@ -1,0 +1,404 @@
+#include "app/Launcher.h"
+#include "app/frmCorvale.h"
+#include "game/Quake2.h"
+#include "support/LayoutCheck.h"
+#include "support/ModalDialogs.h"
+#include "support/ScriptedPrompts.h"
+#include "support/TestSupport.h"
+
+#include <QAction>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStatusBar>
+
+namespace {
+
+QByteArray FileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void ClickButton(QDialog* dialog, const char* name) {
+    auto* button = dialog->findChild<QPushButton*>(QLatin1String(name));
+    QVERIFY2(button, name);
+    button->click();
+}
+
+} // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+private:
+    TemporarySettings mSettings;
+    std::unique_ptr<FakeInstallation> mInstall;
+    std::unique_ptr<Quake2> mGame;
+    std::unique_ptr<frmCorvale> mWindow;
+
+    // Starts the program's main window as a run would.
+    void Start() {
+        mGame = std::make_unique<Quake2>();
+        mWindow = std::make_unique<frmCorvale>(*mGame);
+        mWindow->Load();
+        mWindow->show();
+        QVERIFY(QTest::qWaitForWindowExposed(mWindow.get()));
+    }
+    // Closes the window and ends the run, writing everything.
+    void Stop() {
+        mWindow->close();
+        mWindow.reset();
+        mGame.reset();
+    }
+    void Restart() {
+        Stop();
+        Start();
+    }
+
+    template <typename T> T* Find(const char* name) {
+        T* widget = mWindow->findChild<T*>(QLatin1String(name));
+        if (!widget)
+            qFatal("no %s", name);
+        return widget;
+    }
+    QListWidget* Servers() { return Find<QListWidget>("lstServer"); }
+    QListWidget* Clients() { return Find<QListWidget>("lstClient"); }
+    static int Selected(QListWidget* list) {
+        const auto items = list->selectedItems();
+        return items.isEmpty() ? -1 : list->row(items.first());
+    }
+    static void ClickRow(QListWidget* list, int row) {
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(list->item(row)).center());
+    }
+    void AddServer(const QString& name) {
+        ScriptedPrompts prompts;
+        prompts.inputAnswers << name;
+        WhenDialogOpens([](QDialog* dialog) { ClickButton(dialog, "cmdCancel"); });
+        Find<QPushButton>("cmdServerAdd")->click();
+    }
+    void AddProfile(const QString& name, const QString& configFile = QString()) {
+        WhenDialogOpens([name, configFile](QDialog* dialog) {
+            QTest::keyClicks(dialog->findChild<QWidget*>("txtProfileName"), name);
+            if (!configFile.isEmpty())
+                QTest::keyClicks(dialog->findChild<QWidget*>("cboConfigFile"), configFile);
+            ClickButton(dialog, "cmdOK");
+        });
+        Find<QPushButton>("cmdClientAdd")->click();
+    }
+    void ChooseLaunchType(int type) {
+        Find<QRadioButton>(QStringLiteral("optLaunch%1").arg(type).toLatin1())->click();
+    }
+
+private Q_SLOTS:
+    void init() {
+        mSettings.Clear();
+        mInstall = std::make_unique<FakeInstallation>();
+        mInstall->AddDirectory("baseq2");
+        mInstall->InstallGame("quake2");
+        mSettings.SetRaw("Settings/ClientFile", mInstall->Absolute("cvclients.dat"));
+        mSettings.SetRaw("Settings/ServerFile", mInstall->Absolute("cvservers.dat"));
+        mSettings.SetRaw("Settings/RemoteServerFile", mInstall->Absolute("cvremotes.dat"));
+        mSettings.SetRaw("Options/Path", mInstall->Path());
+        mSettings.SetRaw("Options/Executable", "quake2");
+    }
+    void cleanup() {
+        if (mWindow)
+            Stop();
+        mInstall.reset();
+    }
+
+    void showsEachLaunchType_data() {
+        QTest::addColumn<QString>("launchType");
+        QTest::addColumn<QString>("frameCaption");
+        QTest::addColumn<bool>("profilesEnabled");
+        QTest::addColumn<QStringList>("serverEntries");
+        QTest::addColumn<int>("serverSelected");
+        QTest::addColumn<int>("clientSelected");
+        QTest::newRow("first run") << QString() << "Server Configurations" << true
+                                   << QStringList{"ffa", "coop"} << -1 << -1;
+        QTest::newRow("dedicated")
+            << "0"
+            << "Server Configurations" << false << QStringList{"ffa", "coop"} << 1 << -1;
+        QTest::newRow("client only")
+            << "2"
+            << "Connect To" << true << QStringList{"a:27910", "b"} << 0 << 1;
+    }
+    void showsEachLaunchType() {
+        QFETCH(QString, launchType);
+        {
+            Quake2 game;
+            Launcher stored(game);
+            for (const char* name : {"ffa", "coop"}) {
+                ServerConfig server;
+                server.ID = name;
+                stored.mServers.push_back(server);
+            }
+            for (const char* address : {"a:27910", "b"}) {
+                ServerAddr remote;
+                remote.ID = address;
+                stored.mRemoteServers.push_back(remote);
+            }
+            for (const char* name : {"one", "two"}) {
+                UserProfile profile;
+                profile.ID = name;
+                stored.mClients.push_back(profile);
+            }
+            QVERIFY(stored.SaveCollections().isEmpty());
+        }
+        if (!launchType.isEmpty()) {
+            mSettings.SetRaw("Settings/LaunchType", launchType);
+            mSettings.SetRaw("Settings/ServerIndex", "1");
+            mSettings.SetRaw("Settings/RemoteServerIndex", "0");
+            mSettings.SetRaw("Settings/ClientIndex", "1");
+        }
+        Start();
+        const QString checked = launchType.isEmpty() ? QStringLiteral("1") : launchType;
+        QVERIFY(Find<QRadioButton>(("optLaunch" + checked).toLatin1())->isChecked());
+        QTEST(Find<QGroupBox>("fraServer")->title(), "frameCaption");
+        QStringList entries;
+        for (int i = 0; i < Servers()->count(); ++i)
+            entries << Servers()->item(i)->text();
+        QTEST(entries, "serverEntries");
+        QTEST(Selected(Servers()), "serverSelected");
+        QTEST(Selected(Clients()), "clientSelected");
+        QFETCH(bool, profilesEnabled);
+        QCOMPARE(Clients()->isEnabled(), profilesEnabled);
+        QCOMPARE(Find<QGroupBox>("fraClient")->isEnabled(), profilesEnabled);
+        QCOMPARE(Find<QPushButton>("cmdClientAdd")->isEnabled(), profilesEnabled);
+        QCOMPARE(Find<QPushButton>("cmdServerChange")->isEnabled(), Selected(Servers()) >= 0);
+        QCOMPARE(Find<QPushButton>("cmdClientRemove")->isEnabled(), Selected(Clients()) >= 0);
+    }
+
+    void clickOnSelectedEntryDeselectsAndDoubleClickOpens() {
+        Start();
+        AddProfile("one");
+        AddProfile("two");
+        QCOMPARE(Selected(Clients()), 1);
+        ClickRow(Clients(), 1);
+        QTRY_COMPARE(Selected(Clients()), -1);
+        QVERIFY(!Find<QPushButton>("cmdClientChange")->isEnabled());
+        QVERIFY(!Find<QPushButton>("cmdClientRemove")->isEnabled());
+
+        ClickRow(Clients(), 0);
+        QCOMPARE(Selected(Clients()), 0);
+        QTest::qWait(QApplication::doubleClickInterval() + 50);
+        bool opened = false;
+        WhenDialogOpens([&opened](QDialog* dialog) {
+            opened = dialog->objectName() == "frmUserProfile";
+            ClickButton(dialog, "cmdCancel");
+        });
+        const QPoint at = Clients()->visualItemRect(Clients()->item(0)).center();
+        QTest::mouseDClick(Clients()->viewport(), Qt::LeftButton, {}, at);
+        QTRY_VERIFY(opened);
+        QTest::qWait(QApplication::doubleClickInterval() + 50);
+        QCOMPARE(Selected(Clients()), 0);
+    }
+
+    void switchingKeepsEachSelection() {
+        Start();
+        AddProfile("one");
+        AddProfile("two");
+        AddProfile("three");
+        AddServer("ffa");
+        AddServer("coop");
+        Clients()->setCurrentRow(2);
+        Servers()->setCurrentRow(1);
+        ChooseLaunchType(0);
+        QCOMPARE(Selected(Clients()), -1);
+        ChooseLaunchType(1);
+        QCOMPARE(Selected(Clients()), 2);
+        ChooseLaunchType(2);
+        {
+            ScriptedPrompts prompts;
+            prompts.inputAnswers << "remote:1";
+            Find<QPushButton>("cmdServerAdd")->click();
+        }
+        QCOMPARE(Selected(Servers()), 0);
+        ChooseLaunchType(1);
+        QCOMPARE(Selected(Servers()), 1);
+        Stop();
+        QCOMPARE(mSettings.Raw("Settings/ServerIndex"), QStringLiteral("1"));
+        QCOMPARE(mSettings.Raw("Settings/RemoteServerIndex"), QStringLiteral("0"));
+        QCOMPARE(mSettings.Raw("Settings/ClientIndex"), QStringLiteral("2"));
+    }
+
+    void removalSelectsTheNextEntry_data() {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("removed");
+        QTest::addColumn<QStringList>("left");
+        QTest::addColumn<int>("selected");
+        QTest::newRow("middle of three") << 3 << 1 << QStringList{"s0", "s2"} << 1;
+        QTest::newRow("last of three") << 3 << 2 << QStringList{"s0", "s1"} << 0;
+        QTest::newRow("the only one") << 1 << 0 << QStringList{} << -1;
+    }
+    void removalSelectsTheNextEntry() {
+        QFETCH(int, count);
+        QFETCH(int, removed);
+        Start();
+        for (int i = 0; i < count; ++i)
+            AddServer(QStringLiteral("s%1").arg(i));
+        Servers()->setCurrentRow(removed);
+        Find<QPushButton>("cmdServerRemove")->click();
+        QStringList left;
+        for (int i = 0; i < Servers()->count(); ++i)
+            left << Servers()->item(i)->text();
+        QTEST(left, "left");
+        QTEST(Selected(Servers()), "selected");
+        QCOMPARE(Find<QPushButton>("cmdServerRemove")->isEnabled(), Selected(Servers()) >= 0);
+        QCOMPARE(mWindow->State().mServers.size(), size_t(left.size()));
+    }
+
+    void addingAndRemovingEntries() {
+        Start();
+        AddServer("ffa");
+        QCOMPARE(mWindow->State().mServers.size(), size_t(1));
+        QCOMPARE(mWindow->State().mServers[0].ID, QStringLiteral("ffa"));
+        QCOMPARE(mWindow->State().mServers[0].ServerName, QStringLiteral("noname"));
+        QCOMPARE(Selected(Servers()), 0);
+
+        // A profile dialog cancelled after Add adds nothing.
+        WhenDialogOpens([](QDialog* dialog) { ClickButton(dialog, "cmdCancel"); });
+        Find<QPushButton>("cmdClientAdd")->click();
+        QCOMPARE(Clients()->count(), 0);
+        QVERIFY(mWindow->State().mClients.empty());
+
+        ChooseLaunchType(2);
+        ScriptedPrompts prompts;
+        prompts.inputAnswers << "q2.example.net:27910"
+                             << "";
+        Find<QPushButton>("cmdServerAdd")->click();
+        Find<QPushButton>("cmdServerAdd")->click();
+        QCOMPARE(Servers()->count(), 1);
+        QCOMPARE(Servers()->item(0)->text(), QStringLiteral("q2.example.net:27910"));
+        QCOMPARE(prompts.shown.at(0).text,
+                 QStringLiteral("Enter a server address and port (optional)"));
+        QVERIFY(!QApplication::activeModalWidget());
+        Find<QPushButton>("cmdServerRemove")->click();
+        QCOMPARE(mWindow->State().mRemoteServers.size(), size_t(0));
+        QCOMPARE(mWindow->State().mServers.size(), size_t(1));
+    }
+
+    void launchFromTheWindow() {
+        Start();
+        bool defaultDialogShown = false;
+        WhenDialogOpens([&defaultDialogShown](QDialog* dialog) {
+            defaultDialogShown = dialog->windowTitle() == "Server Configuration";
+            ClickButton(dialog, "cmdOK");
+        });
+        Find<QPushButton>("cmdLaunch")->click();
+        QVERIFY(defaultDialogShown);
+        const QStringList log = mInstall->GameLog();
+        QCOMPARE(log.value(0), "cwd=" + QDir(mInstall->Path()).canonicalPath());
+        QCOMPARE(log.mid(1), QStringList({"arg=+exec", "arg=Corvale.cfg"}));
+        const QByteArray script = FileBytes(mInstall->Absolute("baseq2/Corvale.cfg"));
+        QVERIFY(script.startsWith("exec default.cfg\r\n\r\nset deathmatch\t1\r\n"));
+        QFile::remove(mInstall->Absolute("fakegame.log"));
+
+        ChooseLaunchType(2);
+        ScriptedPrompts prompts;
+        prompts.inputAnswers << "q2.example.net:27910";
+        Find<QPushButton>("cmdServerAdd")->click();
+        Find<QPushButton>("cmdLaunch")->click();
+        QVERIFY(FileBytes(mInstall->Absolute("baseq2/Corvale.cfg"))
+                    .endsWith("\r\nconnect q2.example.net:27910\r\n"));
+        QCOMPARE(mInstall->GameLog().mid(1), QStringList({"arg=+exec", "arg=Corvale.cfg"}));
+        QVERIFY(prompts.shown.size() == 1);
+    }
+
+    void launchFailureKeepsTheWindow() {
+        mSettings.SetRaw("Options/Executable", "missing");
+        mSettings.SetRaw("Options/CloseOnLaunch", "True");
+        Start();
+        ScriptedPrompts prompts;
+        Find<QRadioButton>("optLaunch2")->click();
+        Find<QPushButton>("cmdLaunch")->click();
+        QCOMPARE(prompts.shown.size(), 1);
+        QCOMPARE(prompts.shown.at(0).text, QStringLiteral("Could not launch Quake2"));
+        QCOMPARE(prompts.shown.at(0).icon, Prompts::Icon::Critical);
+        QVERIFY(mWindow->isVisible());
+    }
+
+    void closeOnLaunchStoresEverything() {
+        mSettings.SetRaw("Options/CloseOnLaunch", "True");
+        Start();
+        ChooseLaunchType(2);
+        AddProfile("me", "me.cfg");
+        Find<QPushButton>("cmdLaunch")->click();
+        QTRY_VERIFY(!mWindow->isVisible());
+        QCOMPARE(FileBytes(mInstall->Absolute("cvclients.dat")),
+                 QByteArray("\"me\"\r\n\"me.cfg\"\r\n"));
+        QCOMPARE(FileBytes(mInstall->Absolute("baseq2/Corvale.cfg")),
+                 QByteArray("exec me.cfg\r\n\r\n"));
+        mWindow.reset();
+        QCOMPARE(mSettings.Raw("Settings/LaunchType"), QStringLiteral("2"));
+        QCOMPARE(mSettings.Raw("Settings/ClientIndex"), QStringLiteral("0"));
+        QCOMPARE(mSettings.Raw("Options/CloseOnLaunch"), QStringLiteral("True"));
+    }
+
+    void previews() {
+        Start();
+        AddServer("ctf");
+        mWindow->State().mServers[0].Game = "ctf";
+        ScriptedPrompts prompts;
+        Find<QAction>("mnuViewCommandLine")->trigger();
+        QCOMPARE(prompts.shown.at(0).text,
+                 QStringLiteral("quake2 +set game ctf +exec Corvale.cfg"));
+        QCOMPARE(prompts.shown.at(0).caption, QStringLiteral("Command Line Preview"));
+        QVERIFY(!QFile::exists(mInstall->Absolute("baseq2/Corvale.cfg")));
+        mSettings.SetRaw("Options/Viewer", "no-such-viewer");
+        Restart();
+        Find<QAction>("mnuViewConfigFile")->trigger();
+        QVERIFY(QFile::exists(mInstall->Absolute("baseq2/Corvale.cfg")));
+        QCOMPARE(prompts.shown.last().text, QStringLiteral("Could not open text viewer"));
+    }
+
+    void runRestoresWhatItStored() {
+        Start();
+        AddServer("ffa");
+        AddProfile("one");
+        ChooseLaunchType(0);
+        mWindow->move(120, 90);
+        mWindow->resize(600, 520);
+        Find<QAction>("mnuViewStatusBar")->trigger();
+        QVERIFY(!mWindow->statusBar()->isVisible());
+        const QPoint place = mWindow->pos();
+        Restart();
+        QCOMPARE(Servers()->item(0)->text(), QStringLiteral("ffa"));
+        QCOMPARE(Clients()->item(0)->text(), QStringLiteral("one"));
+        QCOMPARE(Selected(Servers()), 0);
+        QVERIFY(Find<QRadioButton>("optLaunch0")->isChecked());
+        QCOMPARE(mWindow->pos(), place);
+        QCOMPARE(mWindow->size(), QSize(600, 520));
+        QVERIFY(mWindow->statusBar()->isVisible());
+        ChooseLaunchType(1);
+        QCOMPARE(Selected(Clients()), 0);
+    }
+
+    void damagedRecordFileIsReportedOnce() {
+        mInstall->AddFile("cvclients.dat", "\"kept\"\r\n\"a.cfg\"\r\n\"cut");
+        ScriptedPrompts prompts;
+        Start();
+        QTRY_COMPARE(prompts.shown.size(), 1);
+        QVERIFY(prompts.shown.at(0).text.contains("cvclients.dat.bak"));
+        QCOMPARE(Clients()->count(), 1);
+        Stop();
+        QCOMPARE(FileBytes(mInstall->Absolute("cvclients.dat.bak")),
+                 QByteArray("\"kept\"\r\n\"a.cfg\"\r\n\"cut"));
+    }
+
+    void nothingIsClipped() {
+        Start();
+        for (int type : {0, 1, 2}) {
+            ChooseLaunchType(type);
+            const QStringList problems = LayoutProblems(mWindow.get());
+            QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
+        }
+    }
+};
+
+CORVALE_WIDGET_TEST_MAIN(MainWindowTest)
+#include "tst_frmcorvale.moc"

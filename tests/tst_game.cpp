@@ -8,12 +8,26 @@
 
 namespace {
 
-const QStringList kBaseConfigs = {"autoexec.cfg", "config.cfg", "Default.cfg", "server.cfg",
-                                  "zz.CFG"};
+const QStringList kBaseConfigs = {"base.cfg", "both.cfg", "Default.CFG", "server.cfg", "zz.cfg"};
+const QByteArray kTitle0("The Outer Base\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0", 32);
+const QByteArray kTitle3("Jail \xe9 Detention Center 12345678");
 
-// A path below the installation in the platform's own spelling, "" for "".
-QString Native(const FakeInstallation& installation, const QString& relativePath) {
-    return relativePath.isEmpty() ? QString() : installation.Absolute(relativePath);
+// A base game, a mod "ctf" and an empty mission pack directory, with hidden
+// entries, directories named like files and files named like directories.
+void Populate(FakeInstallation& installation) {
+    for (const QString& file : kBaseConfigs)
+        installation.AddFile("baseq2/" + file);
+    for (const char* file :
+         {"baseq2/.hidden.cfg", "baseq2/pak0.pak", "baseq2/maps/q2dm1.bsp", "baseq2/maps/Zmap.BSP",
+          "baseq2/maps/q2dm1.txt", "ctf/both.cfg", "ctf/.hidden.cfg", "ctf/maps/q2dm1.txt",
+          "quake2", "readme.txt", "baseq2/save/save5/game.ssv", "baseq2/save/save15/server.ssv"})
+        installation.AddFile(file);
+    installation.AddFile("baseq2/save/save0/server.ssv", kTitle0 + "game state");
+    installation.AddFile("baseq2/save/save3/server.ssv", kTitle3 + "game state");
+    installation.AddFile("baseq2/save/save7/server.ssv", "short");
+    for (const char* directory : {"ctf/folder.cfg", "baseq2/folder.cfg",
+                                  "baseq2/save/save9/server.ssv", "Rogue.old", ".hidden", "xatrix"})
+        installation.AddDirectory(directory);
 }
 
 } // namespace
@@ -26,30 +40,22 @@ private Q_SLOTS:
         QTest::addColumn<QString>("fileName");
         QTest::addColumn<bool>("mustExist");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("mod preferred") << "ctf"
-                                       << "both.cfg" << true << "ctf/both.cfg";
-        QTest::newRow("only in base") << "ctf"
-                                      << "base.cfg" << true << "baseq2/base.cfg";
-        QTest::newRow("in neither") << "ctf"
-                                    << "none.cfg" << false << "baseq2/none.cfg";
-        QTest::newRow("in neither, must exist") << "ctf"
-                                                << "none.cfg" << true << "";
-        QTest::newRow("hidden counts as absent") << "ctf"
-                                                 << ".hidden.cfg" << false << "baseq2/.hidden.cfg";
-        QTest::newRow("hidden, must exist") << "ctf"
-                                            << ".hidden.cfg" << true << "";
-        QTest::newRow("directory is no file") << "ctf"
-                                              << "folder.cfg" << true << "";
-        QTest::newRow("subdirectory part") << "ctf"
-                                           << "maps/q2dm1.txt" << true << "ctf/maps/q2dm1.txt";
-        QTest::newRow("base game") << ""
-                                   << "both.cfg" << true << "baseq2/both.cfg";
-        QTest::newRow("base game by name") << "baseq2"
-                                           << "both.cfg" << true << "baseq2/both.cfg";
-        QTest::newRow("base game by name, missing") << "baseq2"
-                                                    << "none.cfg" << true << "";
-        QTest::newRow("name differs in case") << "CTF"
-                                              << "both.cfg" << true << "baseq2/both.cfg";
+        const auto row = [](const char* name, QString game, QString file, bool mustExist,
+                            QString expected) {
+            QTest::newRow(name) << game << file << mustExist << expected;
+        };
+        row("mod first", "ctf", "both.cfg", true, "ctf/both.cfg");
+        row("only in base", "ctf", "base.cfg", true, "baseq2/base.cfg");
+        row("in neither", "ctf", "none.cfg", false, "baseq2/none.cfg");
+        row("in neither, must exist", "ctf", "none.cfg", true, "");
+        row("hidden", "ctf", ".hidden.cfg", false, "baseq2/.hidden.cfg");
+        row("hidden, must exist", "ctf", ".hidden.cfg", true, "");
+        row("directory", "ctf", "folder.cfg", true, "");
+        row("subdirectory", "ctf", "maps/q2dm1.txt", true, "ctf/maps/q2dm1.txt");
+        row("base game", "", "both.cfg", true, "baseq2/both.cfg");
+        row("base game by name", "baseq2", "both.cfg", true, "baseq2/both.cfg");
+        row("base game by name, missing", "baseq2", "none.cfg", true, "");
+        row("mod in other case", "CTF", "both.cfg", true, "baseq2/both.cfg");
     }
     void filePathLooksInGameThenBase() {
         QFETCH(QString, game);
@@ -57,270 +63,158 @@ private Q_SLOTS:
         QFETCH(bool, mustExist);
         QFETCH(QString, expected);
         FakeInstallation installation;
-        for (const char* file : {"ctf/both.cfg", "baseq2/both.cfg", "baseq2/base.cfg",
-                                 "ctf/.hidden.cfg", "baseq2/.hidden.cfg", "ctf/maps/q2dm1.txt"})
-            installation.AddFile(file);
-        installation.AddDirectory("ctf/folder.cfg");
-        installation.AddDirectory("baseq2/folder.cfg");
+        Populate(installation);
         Quake2 quake2;
         quake2.SetPath(installation.Path());
         quake2.SetGame(game);
-        QCOMPARE(quake2.FilePath(fileName, mustExist), Native(installation, expected));
+        QCOMPARE(quake2.FilePath(fileName, mustExist),
+                 expected.isEmpty() ? QString() : installation.Absolute(expected));
     }
 
-    void pathEndsWithOneSeparator_data() {
+    void pathEndsWithOneSeparator() {
         const QString separator = Quake2::Separator();
         const QString games = separator + "games" + separator + "quake2";
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("added") << games << games + separator;
-        QTest::newRow("kept") << games + separator << games + separator;
-        QTest::newRow("empty") << "" << separator;
-    }
-    void pathEndsWithOneSeparator() {
-        QFETCH(QString, path);
-        QFETCH(QString, expected);
         Quake2 quake2;
-        quake2.SetPath(path);
-        QCOMPARE(quake2.Path(), expected);
-        QCOMPARE(quake2.Drive(), expected.left(1));
+        for (const QString& path : {games, games + separator}) {
+            quake2.SetPath(path);
+            QCOMPARE(quake2.Path(), games + separator);
+        }
+        quake2.SetPath("");
+        QCOMPARE(quake2.Path(), separator);
     }
 
-    void listDirectoriesNeverFiles_data() {
-        QTest::addColumn<QString>("pattern");
-        QTest::addColumn<QStringList>("expected");
-        QTest::newRow("*.*") << "*.*" << QStringList{"baseq2", "Rogue.old", "xatrix"};
-        QTest::newRow("*") << "*" << QStringList{"baseq2", "Rogue.old", "xatrix"};
-        QTest::newRow("case ignored") << "X*" << QStringList{"xatrix"};
-        QTest::newRow("one character") << "?atrix" << QStringList{"xatrix"};
-        QTest::newRow("no match") << "*.pak" << QStringList{};
-    }
-    void listDirectoriesNeverFiles() {
-        QFETCH(QString, pattern);
-        QFETCH(QStringList, expected);
-        FakeInstallation installation;
-        for (const char* directory : {"xatrix", "baseq2", "Rogue.old", ".hidden"})
-            installation.AddDirectory(directory);
-        for (const char* file : {"quake2", "xfile", "readme.txt", "pak0.pak"})
-            installation.AddFile(file);
-        Quake2 quake2;
-        quake2.SetPath(installation.Path());
-        QCOMPARE(quake2.ListDirectories(pattern), expected);
-    }
-
-    void listFilesTakesOneDirectory_data() {
+    void listings_data() {
         QTest::addColumn<QString>("game");
-        QTest::addColumn<QStringList>("modFiles");
+        QTest::addColumn<bool>("directories");
         QTest::addColumn<QString>("pattern");
         QTest::addColumn<QStringList>("expected");
-        QTest::newRow("mod match hides base")
-            << "ctf" << QStringList{"ctf.cfg", "ctf.txt"} << "*.cfg" << QStringList{"ctf.cfg"};
-        QTest::newRow("mod without match")
-            << "ctf" << QStringList{"ctf.txt"} << "*.cfg" << kBaseConfigs;
-        QTest::newRow("mod directory missing")
-            << "rogue" << QStringList{} << "*.cfg" << kBaseConfigs;
-        QTest::newRow("base game") << "" << QStringList{"ctf.cfg"} << "*.cfg" << kBaseConfigs;
-        QTest::newRow("base game by name, no match")
-            << "baseq2" << QStringList{"ctf.cfg"} << "*.dm2" << QStringList{};
-        QTest::newRow("subdirectory missing")
-            << "ctf" << QStringList{"ctf.cfg"} << "demos/*.dm2" << QStringList{};
+        const auto row = [](const char* name, QString game, bool directories, QString pattern,
+                            QStringList expected) {
+            QTest::newRow(name) << game << directories << pattern << expected;
+        };
+        const QStringList directories = {"baseq2", "ctf", "Rogue.old", "xatrix"};
+        row("directories *.*", "", true, "*.*", directories);
+        row("directories *", "", true, "*", directories);
+        row("directories ?", "", true, "X?trix", {"xatrix"});
+        row("mod match hides base", "ctf", false, "*.cfg", {"both.cfg"});
+        row("mod without match", "xatrix", false, "*.cfg", kBaseConfigs);
+        row("mod missing", "rogue", false, "*.cfg", kBaseConfigs);
+        row("base game", "", false, "*.cfg", kBaseConfigs);
+        row("base game by name, no match", "baseq2", false, "*.dm2", {});
+        row("subdirectory missing", "ctf", false, "demos/*.dm2", {});
     }
-    void listFilesTakesOneDirectory() {
+    void listings() {
         QFETCH(QString, game);
-        QFETCH(QStringList, modFiles);
+        QFETCH(bool, directories);
         QFETCH(QString, pattern);
         QFETCH(QStringList, expected);
         FakeInstallation installation;
-        for (const QString& file : kBaseConfigs + QStringList{"pak0.pak", ".hidden.cfg"})
-            installation.AddFile("baseq2/" + file);
-        installation.AddDirectory("baseq2/folder.cfg");
-        for (const QString& file : modFiles)
-            installation.AddFile("ctf/" + file);
+        Populate(installation);
         Quake2 quake2;
-        quake2.SetPath(installation.Path());
         quake2.SetGame(game);
-        QCOMPARE(quake2.ListFiles(pattern), expected);
-
+        const auto list = [&] {
+            return directories ? quake2.ListDirectories(pattern) : quake2.ListFiles(pattern);
+        };
+        quake2.SetPath(installation.Path());
+        QCOMPARE(list(), expected);
         quake2.SetPath(installation.Path() + "missing");
-        QCOMPARE(quake2.ListFiles(pattern), QStringList());
+        QCOMPARE(list(), QStringList());
     }
 
-    void listMapsCatalogueAndFiles_data() {
+    void listMaps_data() {
         QTest::addColumn<QString>("game");
         QTest::addColumn<int>("kind");
-        QTest::addColumn<bool>("installed");
         QTest::addColumn<QStringList>("countFirstLast");
-        QTest::newRow("single player") << "" << 0 << true << QStringList{"39", "base1", "boss2"};
-        QTest::newRow("deathmatch") << "" << 1 << true << QStringList{"8", "q2dm1", "match1"};
-        QTest::newRow("mission pack single player")
-            << "xatrix" << 0 << true << QStringList{"18", "xswamp", "xmoon2"};
+        QTest::newRow("single player") << "" << 0 << QStringList{"39", "base1", "boss2"};
+        QTest::newRow("deathmatch") << "" << 1 << QStringList{"8", "q2dm1", "match1"};
+        QTest::newRow("mission pack") << "xatrix" << 0 << QStringList{"18", "xswamp", "xmoon2"};
         QTest::newRow("mission pack deathmatch")
-            << "xatrix" << 1 << true << QStringList{"7", "xdm1", "xdm7"};
+            << "xatrix" << 1 << QStringList{"7", "xdm1", "xdm7"};
         QTest::newRow("mission pack in capitals")
-            << "XATRIX" << 0 << true << QStringList{"39", "base1", "boss2"};
-        QTest::newRow("other mod") << "ctf" << 1 << true << QStringList{"8", "q2dm1", "match1"};
-        QTest::newRow("custom maps")
-            << "ctf" << 2 << true << QStringList{"2", "q2dm1.bsp", "Zmap.BSP"};
-        QTest::newRow("custom maps, no directory") << "" << 2 << false << QStringList{"0"};
-        QTest::newRow("unknown kind") << "" << 3 << true << QStringList{"0"};
-        QTest::newRow("negative kind") << "" << -1 << true << QStringList{"0"};
+            << "XATRIX" << 0 << QStringList{"39", "base1", "boss2"};
+        QTest::newRow("other mod") << "ctf" << 1 << QStringList{"8", "q2dm1", "match1"};
+        QTest::newRow("custom maps") << "ctf" << 2 << QStringList{"2", "q2dm1.bsp", "Zmap.BSP"};
+        QTest::newRow("unknown kind") << "" << 3 << QStringList{"0"};
+        QTest::newRow("negative kind") << "" << -1 << QStringList{"0"};
     }
-    void listMapsCatalogueAndFiles() {
+    void listMaps() {
         QFETCH(QString, game);
         QFETCH(int, kind);
-        QFETCH(bool, installed);
         QFETCH(QStringList, countFirstLast);
         FakeInstallation installation;
-        for (const char* file : {"baseq2/maps/Zmap.BSP", "baseq2/maps/q2dm1.bsp",
-                                 "baseq2/maps/q2dm1.txt", "baseq2/q2dm2.bsp"})
-            installation.AddFile(file);
+        Populate(installation);
         Quake2 quake2;
-        quake2.SetPath(installation.Path() + (installed ? "" : "missing"));
+        quake2.SetPath(installation.Path());
         quake2.SetGame(game);
         const QStringList maps = quake2.ListMaps(kind);
         QCOMPARE(maps.size(), countFirstLast.at(0).toInt());
-        if (!maps.isEmpty()) {
-            QCOMPARE(maps.first(), countFirstLast.at(1));
-            QCOMPARE(maps.last(), countFirstLast.at(2));
-        }
+        if (!maps.isEmpty())
+            QCOMPARE(QStringList({maps.first(), maps.last()}), countFirstLast.mid(1));
+        quake2.SetPath(installation.Path() + "missing");
+        QCOMPARE(quake2.ListMaps(2), QStringList());
     }
 
-    void savedGamesReadSlotTitles_data() {
+    void savedGames_data() {
         QTest::addColumn<QString>("game");
         QTest::addColumn<bool>("hasSaves");
         QTest::newRow("base game") << "" << true;
         QTest::newRow("base game by name") << "baseq2" << true;
         QTest::newRow("mod without saves") << "ctf" << false;
     }
-    void savedGamesReadSlotTitles() {
+    void savedGames() {
         QFETCH(QString, game);
         QFETCH(bool, hasSaves);
-        const QByteArray title0("The Outer Base\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0", 32);
-        const QByteArray title3("Jail \xe9 Detention Center 12345678");
         FakeInstallation installation;
-        installation.AddFile("baseq2/save/save0/server.ssv", title0 + "game state follows");
-        installation.AddFile("baseq2/save/save3/server.ssv", title3 + QByteArray(100, 'x'));
-        installation.AddFile("baseq2/save/save5/game.ssv", "no server.ssv here");
-        installation.AddFile("baseq2/save/save7/server.ssv", "short");
-        installation.AddDirectory("baseq2/save/save9/server.ssv");
-        installation.AddFile("baseq2/save/save15/server.ssv", "beyond the last slot");
-        installation.AddFile("ctf/maps/ctf1.bsp");
+        Populate(installation);
         Quake2 quake2;
         quake2.SetPath(installation.Path());
         quake2.SetGame(game);
-
         QStringList expected(Quake2::kSavedGameSlots);
         if (hasSaves) {
-            expected[0] = QString::fromLatin1(title0);
-            expected[3] = QString::fromLatin1(title3);
+            expected[0] = QString::fromLatin1(kTitle0);
+            expected[3] = QString::fromLatin1(kTitle3);
             expected[7] = "short";
         }
-        const QStringList titles = quake2.SavedGames();
-        QCOMPARE(titles, expected);
-        QCOMPARE(titles.at(0).size(), hasSaves ? 32 : 0);
+        QCOMPARE(quake2.SavedGames(), expected);
     }
 
-    void launchStartsGameInInstallation_data() {
-        QTest::addColumn<QString>("commandLine");
-        QTest::newRow("program name") << "fakegame +set game ctf +exec Corvale.cfg";
-        QTest::newRow("repeated blanks") << "fakegame  +set game ctf   +exec Corvale.cfg";
-        QTest::newRow("absolute program") << "%1fakegame +set game ctf +exec Corvale.cfg";
-    }
-    void launchStartsGameInInstallation() {
-        QFETCH(QString, commandLine);
-        FakeInstallation installation;
-        installation.InstallGame("fakegame");
-        const QString startDirectory = QDir::currentPath();
-        Quake2 quake2;
-        quake2.SetPath(installation.Path());
-        QVERIFY(quake2.Launch(commandLine.replace("%1", installation.Path())));
-        QCOMPARE(installation.GameLog(),
-                 QStringList({"cwd=" + QFileInfo(installation.Path()).canonicalFilePath(),
-                              "arg=+set", "arg=game", "arg=ctf", "arg=+exec", "arg=Corvale.cfg"}));
-        QCOMPARE(QDir::currentPath(), startDirectory);
-    }
-
-    void launchFailsWithoutGame_data() {
+    void launch_data() {
         QTest::addColumn<QString>("pathSuffix");
         QTest::addColumn<QString>("commandLine");
-        QTest::newRow("missing program") << ""
-                                         << "quake2 +exec Corvale.cfg";
-        QTest::newRow("missing installation") << "gone"
-                                              << "fakegame +exec Corvale.cfg";
-        QTest::newRow("not executable") << ""
-                                        << "readme.txt +exec Corvale.cfg";
-        QTest::newRow("directory") << ""
-                                   << "baseq2 +exec Corvale.cfg";
-        QTest::newRow("empty command line") << ""
-                                            << "";
+        QTest::addColumn<bool>("started");
+        const auto row = [](const char* name, QString suffix, QString commandLine, bool started) {
+            QTest::newRow(name) << suffix << commandLine << started;
+        };
+        row("program name", "", "fakegame +set game ctf +exec Corvale.cfg", true);
+        row("repeated blanks", "", "fakegame  +set game ctf   +exec Corvale.cfg", true);
+        row("absolute program", "", "%1fakegame +set game ctf +exec Corvale.cfg", true);
+        row("missing program", "", "quake2x +exec Corvale.cfg", false);
+        row("missing installation", "gone", "fakegame +exec Corvale.cfg", false);
+        row("not executable", "", "readme.txt +exec Corvale.cfg", false);
+        row("directory", "", "baseq2 +exec Corvale.cfg", false);
+        row("empty command line", "", "", false);
     }
-    void launchFailsWithoutGame() {
+    void launch() {
         QFETCH(QString, pathSuffix);
         QFETCH(QString, commandLine);
+        QFETCH(bool, started);
         FakeInstallation installation;
         installation.InstallGame("fakegame");
         installation.AddFile("readme.txt", "#!/bin/sh\n");
         installation.AddDirectory("baseq2");
+        const QString startDirectory = QDir::currentPath();
         Quake2 quake2;
         quake2.SetPath(installation.Path() + pathSuffix);
-        QVERIFY(!quake2.Launch(commandLine));
+        QCOMPARE(quake2.Launch(commandLine.replace("%1", installation.Path())), started);
+        QCOMPARE(QDir::currentPath(), startDirectory);
+        if (started)
+            QCOMPARE(
+                installation.GameLog(),
+                QStringList({"cwd=" + QFileInfo(installation.Path()).canonicalFilePath(),
+                             "arg=+set", "arg=game", "arg=ctf", "arg=+exec", "arg=Corvale.cfg"}));
     }
 
-    void settingsReadStoredText_data() {
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("number") << "1000"
-                                << "int16"
-                                << "1000";
-        QTest::newRow("negative with blanks") << " -1 "
-                                              << "int16"
-                                              << "-1";
-        QTest::newRow("too large for 16 bits") << "40000"
-                                               << "int16"
-                                               << "7";
-        QTest::newRow("not a number") << "abc"
-                                      << "int16"
-                                      << "7";
-        QTest::newRow("missing number") << QString() << "int16"
-                                        << "7";
-        QTest::newRow("true") << "True"
-                              << "bool"
-                              << "1";
-        QTest::newRow("false") << "False"
-                               << "bool"
-                               << "0";
-        QTest::newRow("missing boolean") << QString() << "bool"
-                                         << "0";
-        QTest::newRow("large number") << "1234567"
-                                      << "number"
-                                      << "1234567";
-        QTest::newRow("missing text") << QString() << "text"
-                                      << "default";
-        QTest::newRow("empty text") << ""
-                                    << "text"
-                                    << "";
-    }
-    void settingsReadStoredText() {
-        QFETCH(QString, stored);
-        QFETCH(QString, kind);
-        QFETCH(QString, expected);
-        TemporarySettings settings;
-        if (!stored.isNull())
-            settings.SetRaw("Options/Key", stored);
-        QString read;
-        if (kind == "int16")
-            read = QString::number(SettingsStore::ReadInt16("Options", "Key", 7));
-        else if (kind == "bool")
-            read = QString::number(SettingsStore::ReadBool("Options", "Key"));
-        else if (kind == "number")
-            read = QString::number(SettingsStore::ReadNumber("Options", "Key", 7), 'f', 0);
-        else
-            read = SettingsStore::ReadText("Options", "Key", "default");
-        QCOMPARE(read, expected);
-    }
-
-    void settingsWritePlainText() {
+    void settingsStorePlainTexts() {
         TemporarySettings settings;
         SettingsStore::WriteInt("Settings", "Index", -1);
         SettingsStore::WriteBool("Settings", "Flag", true);
@@ -330,6 +224,8 @@ private Q_SLOTS:
         QCOMPARE(settings.Raw("Settings/Flag"), "True");
         QCOMPARE(settings.Raw("Settings/Left"), "1234567");
         QCOMPARE(settings.Raw("Settings/Ratio"), "0.1");
+        settings.SetRaw("Settings/Index", "40000");
+        QCOMPARE(SettingsStore::ReadInt16("Settings", "Index", 7), 7);
     }
 };
 

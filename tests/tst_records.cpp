@@ -241,6 +241,7 @@ private Q_SLOTS:
         row("blanks, quotes, empty names", "dm.txt",
             {"baseq2/dm.txt= base1 ,,\"base 2, east\"\n\nbase3,"},
             {"base1", "base 2, east", "base3"});
+        row("byte order mark", "dm.txt", {"baseq2/dm.txt=\uFEFFbase1\r\n"}, {"base1"});
         row("mod list first", "dm.txt", {"baseq2/dm.txt=base1", "ctf/dm.txt=q2ctf1"}, {"q2ctf1"});
         row("list file nowhere", "dm.txt", {}, {});
         row("empty list file", "dm.txt", {"baseq2/dm.txt="}, {});

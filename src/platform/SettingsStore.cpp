@@ -1,5 +1,6 @@
 #include "platform/SettingsStore.h"
 
+#include <QLocale>
 #include <QSettings>
 
 #include <optional>
@@ -73,7 +74,9 @@ void SettingsStore::WriteInt(const QString& section, const QString& key, int val
 }
 
 void SettingsStore::WriteNumber(const QString& section, const QString& key, double value) {
-    Store(section, key, QString::number(value));
+    // The shortest text that reads back as the same value; the default keeps
+    // only six digits and turns 1234567 into "1.23457e+06".
+    Store(section, key, QString::number(value, 'g', QLocale::FloatingPointShortest));
 }
 
 void SettingsStore::WriteBool(const QString& section, const QString& key, bool value) {

@@ -1,0 +1,233 @@
+#include "game/Quake2.h"
+#include "platform/SettingsStore.h"
+#include "support/TestSupport.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTest>
+
+namespace {
+
+const QStringList kBaseConfigs = {"base.cfg", "both.cfg", "Default.CFG", "server.cfg", "zz.cfg"};
+const QByteArray kTitle0("The Outer Base\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0", 32);
+const QByteArray kTitle3("Jail \xe9 Detention Center 12345678");
+
+// A base game, a mod "ctf" and an empty mission pack directory, with hidden
+// entries, directories named like files and files named like directories.
+void Populate(FakeInstallation& installation) {
+    for (const QString& file : kBaseConfigs)
+        installation.AddFile("baseq2/" + file);
+    for (const char* file :
+         {"baseq2/.hidden.cfg", "baseq2/pak0.pak", "baseq2/maps/q2dm1.bsp", "baseq2/maps/Zmap.BSP",
+          "baseq2/maps/q2dm1.txt", "ctf/both.cfg", "ctf/.hidden.cfg", "ctf/maps/q2dm1.txt",
+          "quake2", "readme.txt", "baseq2/save/save5/game.ssv", "baseq2/save/save15/server.ssv"})
+        installation.AddFile(file);
+    installation.AddFile("baseq2/save/save0/server.ssv", kTitle0 + "game state");
+    installation.AddFile("baseq2/save/save3/server.ssv", kTitle3 + "game state");
+    installation.AddFile("baseq2/save/save7/server.ssv", "short");
+    for (const char* directory : {"ctf/folder.cfg", "baseq2/folder.cfg",
+                                  "baseq2/save/save9/server.ssv", "Rogue.old", ".hidden", "xatrix"})
+        installation.AddDirectory(directory);
+}
+
+} // namespace
+
+class GameTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void filePathLooksInGameThenBase_data() {
+        QTest::addColumn<QString>("game");
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<bool>("mustExist");
+        QTest::addColumn<QString>("expected");
+        const auto row = [](const char* name, QString game, QString file, bool mustExist,
+                            QString expected) {
+            QTest::newRow(name) << game << file << mustExist << expected;
+        };
+        row("mod first", "ctf", "both.cfg", true, "ctf/both.cfg");
+        row("only in base", "ctf", "base.cfg", true, "baseq2/base.cfg");
+        row("in neither", "ctf", "none.cfg", false, "baseq2/none.cfg");
+        row("in neither, must exist", "ctf", "none.cfg", true, "");
+        row("hidden", "ctf", ".hidden.cfg", false, "baseq2/.hidden.cfg");
+        row("hidden, must exist", "ctf", ".hidden.cfg", true, "");
+        row("directory", "ctf", "folder.cfg", true, "");
+        row("subdirectory", "ctf", "maps/q2dm1.txt", true, "ctf/maps/q2dm1.txt");
+        row("base game", "", "both.cfg", true, "baseq2/both.cfg");
+        row("base game by name", "baseq2", "both.cfg", true, "baseq2/both.cfg");
+        row("base game by name, missing", "baseq2", "none.cfg", true, "");
+        row("mod in other case", "CTF", "both.cfg", true, "baseq2/both.cfg");
+    }
+    void filePathLooksInGameThenBase() {
+        QFETCH(QString, game);
+        QFETCH(QString, fileName);
+        QFETCH(bool, mustExist);
+        QFETCH(QString, expected);
+        FakeInstallation installation;
+        Populate(installation);
+        Quake2 quake2;
+        quake2.SetPath(installation.Path());
+        quake2.SetGame(game);
+        QCOMPARE(quake2.FilePath(fileName, mustExist),
+                 expected.isEmpty() ? QString() : installation.Absolute(expected));
+    }
+
+    void pathEndsWithOneSeparator() {
+        const QString separator = Quake2::Separator();
+        const QString games = separator + "games" + separator + "quake2";
+        Quake2 quake2;
+        for (const QString& path : {games, games + separator}) {
+            quake2.SetPath(path);
+            QCOMPARE(quake2.Path(), games + separator);
+        }
+        quake2.SetPath("");
+        QCOMPARE(quake2.Path(), separator);
+    }
+
+    void listings_data() {
+        QTest::addColumn<QString>("game");
+        QTest::addColumn<bool>("directories");
+        QTest::addColumn<QString>("pattern");
+        QTest::addColumn<QStringList>("expected");
+        const auto row = [](const char* name, QString game, bool directories, QString pattern,
+                            QStringList expected) {
+            QTest::newRow(name) << game << directories << pattern << expected;
+        };
+        const QStringList directories = {"baseq2", "ctf", "Rogue.old", "xatrix"};
+        row("directories *.*", "", true, "*.*", directories);
+        row("directories *", "", true, "*", directories);
+        row("directories ?", "", true, "X?trix", {"xatrix"});
+        row("mod match hides base", "ctf", false, "*.cfg", {"both.cfg"});
+        row("mod without match", "xatrix", false, "*.cfg", kBaseConfigs);
+        row("mod missing", "rogue", false, "*.cfg", kBaseConfigs);
+        row("base game", "", false, "*.cfg", kBaseConfigs);
+        row("base game by name, no match", "baseq2", false, "*.dm2", {});
+        row("subdirectory missing", "ctf", false, "demos/*.dm2", {});
+    }
+    void listings() {
+        QFETCH(QString, game);
+        QFETCH(bool, directories);
+        QFETCH(QString, pattern);
+        QFETCH(QStringList, expected);
+        FakeInstallation installation;
+        Populate(installation);
+        Quake2 quake2;
+        quake2.SetGame(game);
+        const auto list = [&] {
+            return directories ? quake2.ListDirectories(pattern) : quake2.ListFiles(pattern);
+        };
+        quake2.SetPath(installation.Path());
+        QCOMPARE(list(), expected);
+        quake2.SetPath(installation.Path() + "missing");
+        QCOMPARE(list(), QStringList());
+    }
+
+    void listMaps_data() {
+        QTest::addColumn<QString>("game");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QStringList>("countFirstLast");
+        QTest::newRow("single player") << "" << 0 << QStringList{"39", "base1", "boss2"};
+        QTest::newRow("deathmatch") << "" << 1 << QStringList{"8", "q2dm1", "match1"};
+        QTest::newRow("mission pack") << "xatrix" << 0 << QStringList{"18", "xswamp", "xmoon2"};
+        QTest::newRow("mission pack deathmatch")
+            << "xatrix" << 1 << QStringList{"7", "xdm1", "xdm7"};
+        QTest::newRow("mission pack in capitals")
+            << "XATRIX" << 0 << QStringList{"39", "base1", "boss2"};
+        QTest::newRow("other mod") << "ctf" << 1 << QStringList{"8", "q2dm1", "match1"};
+        QTest::newRow("custom maps") << "ctf" << 2 << QStringList{"2", "q2dm1.bsp", "Zmap.BSP"};
+        QTest::newRow("unknown kind") << "" << 3 << QStringList{"0"};
+        QTest::newRow("negative kind") << "" << -1 << QStringList{"0"};
+    }
+    void listMaps() {
+        QFETCH(QString, game);
+        QFETCH(int, kind);
+        QFETCH(QStringList, countFirstLast);
+        FakeInstallation installation;
+        Populate(installation);
+        Quake2 quake2;
+        quake2.SetPath(installation.Path());
+        quake2.SetGame(game);
+        const QStringList maps = quake2.ListMaps(kind);
+        QCOMPARE(maps.size(), countFirstLast.at(0).toInt());
+        if (!maps.isEmpty())
+            QCOMPARE(QStringList({maps.first(), maps.last()}), countFirstLast.mid(1));
+        quake2.SetPath(installation.Path() + "missing");
+        QCOMPARE(quake2.ListMaps(2), QStringList());
+    }
+
+    void savedGames_data() {
+        QTest::addColumn<QString>("game");
+        QTest::addColumn<bool>("hasSaves");
+        QTest::newRow("base game") << "" << true;
+        QTest::newRow("base game by name") << "baseq2" << true;
+        QTest::newRow("mod without saves") << "ctf" << false;
+    }
+    void savedGames() {
+        QFETCH(QString, game);
+        QFETCH(bool, hasSaves);
+        FakeInstallation installation;
+        Populate(installation);
+        Quake2 quake2;
+        quake2.SetPath(installation.Path());
+        quake2.SetGame(game);
+        QStringList expected(Quake2::kSavedGameSlots);
+        if (hasSaves) {
+            expected[0] = QString::fromLatin1(kTitle0);
+            expected[3] = QString::fromLatin1(kTitle3);
+            expected[7] = "short";
+        }
+        QCOMPARE(quake2.SavedGames(), expected);
+    }
+
+    void launch_data() {
+        QTest::addColumn<QString>("pathSuffix");
+        QTest::addColumn<QString>("commandLine");
+        QTest::addColumn<bool>("started");
+        const auto row = [](const char* name, QString suffix, QString commandLine, bool started) {
+            QTest::newRow(name) << suffix << commandLine << started;
+        };
+        row("program name", "", "fakegame +set game ctf +exec Corvale.cfg", true);
+        row("repeated blanks", "", "fakegame  +set game ctf   +exec Corvale.cfg", true);
+        row("absolute program", "", "%1fakegame +set game ctf +exec Corvale.cfg", true);
+        row("missing program", "", "quake2x +exec Corvale.cfg", false);
+        row("missing installation", "gone", "fakegame +exec Corvale.cfg", false);
+        row("not executable", "", "readme.txt +exec Corvale.cfg", false);
+        row("directory", "", "baseq2 +exec Corvale.cfg", false);
+        row("empty command line", "", "", false);
+    }
+    void launch() {
+        QFETCH(QString, pathSuffix);
+        QFETCH(QString, commandLine);
+        QFETCH(bool, started);
+        FakeInstallation installation;
+        installation.InstallGame("fakegame");
+        installation.AddFile("readme.txt", "#!/bin/sh\n");
+        installation.AddDirectory("baseq2");
+        const QString startDirectory = QDir::currentPath();
+        Quake2 quake2;
+        quake2.SetPath(installation.Path() + pathSuffix);
+        QCOMPARE(quake2.Launch(commandLine.replace("%1", installation.Path())), started);
+        QCOMPARE(QDir::currentPath(), startDirectory);
+        if (started)
+            QCOMPARE(
+                installation.GameLog(),
+                QStringList({"cwd=" + QFileInfo(installation.Path()).canonicalFilePath(),
+                             "arg=+set", "arg=game", "arg=ctf", "arg=+exec", "arg=Corvale.cfg"}));
+    }
+
+    void settingsStorePlainTexts() {
+        TemporarySettings settings;
+        SettingsStore::WriteInt("Settings", "Index", -1);
+        SettingsStore::WriteBool("Settings", "Flag", true);
+        SettingsStore::WriteNumber("Settings", "Left", 1234567);
+        SettingsStore::WriteNumber("Settings", "Ratio", 0.1);
+        QCOMPARE(settings.Raw("Settings/Index"), "-1");
+        QCOMPARE(settings.Raw("Settings/Flag"), "True");
+        QCOMPARE(settings.Raw("Settings/Left"), "1234567");
+        QCOMPARE(settings.Raw("Settings/Ratio"), "0.1");
+        settings.SetRaw("Settings/Index", "40000");
+        QCOMPARE(SettingsStore::ReadInt16("Settings", "Index", 7), 7);
+    }
+};
+
+QTEST_GUILESS_MAIN(GameTest)
+#include "tst_game.moc"

@@ -23,5 +23,11 @@ void ApplyLook(QApplication& application) {
     QFont font(QString::fromLatin1(LookFontFamily()));
     font.setPixelSize(11);
     application.setFont(font);
+    // Frames carry their caption on the top line, as the window layouts
+    // expect: a control placed near a frame's top stays inside the line.
+    application.setStyleSheet(QStringLiteral(
+        "QGroupBox { border: 1px solid palette(mid); border-radius: 3px; margin-top: 6px; }"
+        "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
+        " left: 6px; padding: 0 2px; }"));
 #endif
 }

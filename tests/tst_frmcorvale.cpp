@@ -7,10 +7,13 @@
 #include "support/TestSupport.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
@@ -388,6 +391,49 @@ private Q_SLOTS:
         Stop();
         QCOMPARE(FileBytes(mInstall->Absolute("cvclients.dat.bak")),
                  QByteArray("\"kept\"\r\n\"a.cfg\"\r\n\"cut"));
+    }
+
+    void pictureBox() {
+        QImage image(300, 300, QImage::Format_RGB32);
+        image.fill(Qt::red);
+        QVERIFY(image.save(mInstall->Absolute("picture.png")));
+        mSettings.SetRaw("Options/RandomPicture", mInstall->Absolute("missing.png"));
+        ScriptedPrompts prompts;
+        Start();
+        auto* box = Find<QLabel>("imgRandom");
+        QVERIFY(box->pixmap().isNull());
+        QCOMPARE(box->size(), QSize(204, 204));
+
+        const auto choose = [&](const QString& file, bool stretch) {
+            WhenDialogOpens([file, stretch](QDialog* dialog) {
+                auto* name = dialog->findChild<QLineEdit*>("txtImageFile");
+                name->setText(file);
+                dialog->findChild<QCheckBox*>("chkStretchToFit")->setChecked(stretch);
+                ClickButton(dialog, "cmdOK");
+            });
+            QTest::mouseDClick(box, Qt::LeftButton);
+        };
+        choose(mInstall->Absolute("picture.png"), true);
+        QCOMPARE(box->pixmap().size(), QSize(300, 300));
+        QVERIFY(box->hasScaledContents());
+        QVERIFY(prompts.shown.isEmpty());
+
+        choose(mInstall->Absolute("missing.png"), false);
+        QCOMPARE(prompts.shown.size(), 1);
+        QCOMPARE(prompts.shown.at(0).text, QStringLiteral("File not found"));
+        QVERIFY(box->pixmap().isNull());
+
+        // The failing name is kept, and brings no message at the next start.
+        Restart();
+        QCOMPARE(prompts.shown.size(), 1);
+        QCOMPARE(mSettings.Raw("Options/RandomPicture"), mInstall->Absolute("missing.png"));
+        Stop();
+        mSettings.SetRaw("Options/RandomPicture", mInstall->Absolute("picture.png"));
+        mSettings.SetRaw("Options/StretchToFit", "True");
+        Start();
+        // At start-up the picture is shown at its own size, whatever the flag.
+        QVERIFY(!Find<QLabel>("imgRandom")->hasScaledContents());
+        QCOMPARE(Find<QLabel>("imgRandom")->pixmap().size(), QSize(300, 300));
     }
 
     void nothingIsClipped() {

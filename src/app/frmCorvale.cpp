@@ -255,6 +255,9 @@ void frmCorvale::ConnectList(ListControls& controls, void (frmCorvale::*change)(
 }
 
 void frmCorvale::ClickRule(ListControls& controls) {
+    // Another selection cancels a deselection still waiting for the end of
+    // the double-click interval.
+    controls.deselectTimer.stop();
     qint16 selection = SelectedRow(controls.list);
     if (selection >= 0 && selection == controls.lastClick) {
         controls.list->clearSelection();

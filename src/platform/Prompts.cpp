@@ -93,6 +93,8 @@ public:
         }
 #endif
         const QStringList filters = ToQtFilters(entries);
+        // The descriptions already name their patterns.
+        dialog.setOption(QFileDialog::HideNameFilterDetails);
         dialog.setNameFilters(filters);
         if (!filters.isEmpty())
             dialog.selectNameFilter(filters.first());

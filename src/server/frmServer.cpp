@@ -240,10 +240,11 @@ void frmServer::ControlsToRecord() {
         mRecord.MapList.clear();
         break;
     case ServerConfig::LoadSavedGame: {
-        // With no slot selected the stored slot stays; "save-1" loads nothing.
+        // With no slot selected the first slot, the one the list starts on,
+        // is taken: "save-1" would load nothing.
         const QList<QListWidgetItem*> selected = ui->lstMaps->selectedItems();
-        if (!selected.isEmpty())
-            mRecord.MapName = QStringLiteral("save%1").arg(ui->lstMaps->row(selected.first()));
+        const int slot = selected.isEmpty() ? 0 : ui->lstMaps->row(selected.first());
+        mRecord.MapName = QStringLiteral("save%1").arg(slot);
         mRecord.MapList.clear();
         break;
     }

@@ -167,29 +167,6 @@ private Q_SLOTS:
         QCOMPARE(Selected(Clients()), 0);
     }
 
-    void switchingKeepsEachSelection() {
-        Start();
-        for (const char* name : {"one", "two", "three"})
-            AddProfile(name);
-        AddServer("ffa");
-        AddServer("coop");
-        Clients()->setCurrentRow(2);
-        Servers()->setCurrentRow(1);
-        ChooseLaunchType(0);
-        QCOMPARE(Selected(Clients()), -1);
-        ChooseLaunchType(1);
-        QCOMPARE(Selected(Clients()), 2);
-        ChooseLaunchType(2);
-        AddRemote("remote:1");
-        QCOMPARE(Selected(Servers()), 0);
-        ChooseLaunchType(1);
-        QCOMPARE(Selected(Servers()), 1);
-        Stop();
-        QCOMPARE(mSettings.Raw("Settings/ServerIndex"), QStringLiteral("1"));
-        QCOMPARE(mSettings.Raw("Settings/RemoteServerIndex"), QStringLiteral("0"));
-        QCOMPARE(mSettings.Raw("Settings/ClientIndex"), QStringLiteral("2"));
-    }
-
     void removalSelectsTheNextEntry_data() {
         QTest::addColumn<int>("count");
         QTest::addColumn<int>("removed");
@@ -238,8 +215,10 @@ private Q_SLOTS:
         QCOMPARE(mWindow->State().mServers.size(), size_t(1));
     }
 
+    // With no server configuration the default one is edited first.
     void launchFromTheWindow() {
         Start();
+        ScriptedPrompts prompts;
         bool defaultDialogShown = false;
         WhenDialogOpens([&defaultDialogShown](QDialog* dialog) {
             defaultDialogShown = dialog->windowTitle() == "Server Configuration";
@@ -250,16 +229,8 @@ private Q_SLOTS:
         const QStringList log = mInstall->GameLog();
         QCOMPARE(log.value(0), "cwd=" + QDir(mInstall->Path()).canonicalPath());
         QCOMPARE(log.mid(1), QStringList({"arg=+exec", "arg=Corvale.cfg"}));
-        const QString script = mInstall->Absolute("baseq2/Corvale.cfg");
-        QVERIFY(FileBytes(script).startsWith("exec default.cfg\r\n\r\nset deathmatch\t1\r\n"));
-        QFile::remove(mInstall->Absolute("fakegame.log"));
-
-        ChooseLaunchType(2);
-        AddRemote("q2.example.net:27910");
-        ScriptedPrompts prompts;
-        Press(mWindow.get(), "cmdLaunch");
-        QVERIFY(FileBytes(script).endsWith("\r\nconnect q2.example.net:27910\r\n"));
-        QCOMPARE(mInstall->GameLog().mid(1), QStringList({"arg=+exec", "arg=Corvale.cfg"}));
+        QVERIFY(FileBytes(mInstall->Absolute("baseq2/Corvale.cfg"))
+                    .startsWith("exec default.cfg\r\n\r\nset deathmatch\t1\r\n"));
         QCOMPARE(prompts.messages, QStringList());
     }
 
@@ -307,10 +278,26 @@ private Q_SLOTS:
         QCOMPARE(prompts.messages.last(), QStringLiteral("Could not open text viewer"));
     }
 
-    void runRestoresWhatItStored() {
+    // Each launch type keeps its own server list selection; the profile
+    // selection is hidden in dedicated mode. A restart brings back the lists,
+    // the selections, the launch type and the placement, but not a hidden
+    // status bar.
+    void restartRestoresWhatWasLeft() {
         Start();
+        for (const char* name : {"one", "two", "three"})
+            AddProfile(name);
         AddServer("ffa");
-        AddProfile("one");
+        AddServer("coop");
+        Clients()->setCurrentRow(2);
+        Servers()->setCurrentRow(1);
+        ChooseLaunchType(0);
+        QCOMPARE(Selected(Clients()), -1);
+        ChooseLaunchType(2);
+        AddRemote("remote:1");
+        QCOMPARE(Selected(Servers()), 0);
+        ChooseLaunchType(1);
+        QCOMPARE(Selected(Servers()), 1);
+        QCOMPARE(Selected(Clients()), 2);
         ChooseLaunchType(0);
         mWindow->move(120, 90);
         mWindow->resize(600, 520);
@@ -318,15 +305,18 @@ private Q_SLOTS:
         QVERIFY(!mWindow->statusBar()->isVisible());
         const QPoint place = mWindow->pos();
         Restart();
-        QCOMPARE(Entries(Servers()), QStringList{"ffa"});
-        QCOMPARE(Entries(Clients()), QStringList{"one"});
-        QCOMPARE(Selected(Servers()), 0);
+        QCOMPARE(Entries(Servers()), QStringList({"ffa", "coop"}));
+        QCOMPARE(Entries(Clients()), QStringList({"one", "two", "three"}));
+        QCOMPARE(Selected(Servers()), 1);
         QVERIFY(Find<QRadioButton>("optLaunch0")->isChecked());
         QCOMPARE(mWindow->pos(), place);
         QCOMPARE(mWindow->size(), QSize(600, 520));
         QVERIFY(mWindow->statusBar()->isVisible());
         ChooseLaunchType(1);
-        QCOMPARE(Selected(Clients()), 0);
+        QCOMPARE(Selected(Clients()), 2);
+        ChooseLaunchType(2);
+        QCOMPARE(Entries(Servers()), QStringList{"remote:1"});
+        QCOMPARE(Selected(Servers()), 0);
     }
 
     void damagedRecordFileIsReportedOnce() {

@@ -18,10 +18,17 @@ struct Setup {
     Quake2 game;
     Options options{game};
     ServerConfig record;
+    std::unique_ptr<frmServer> dialog;
 
     Setup() {
         game.SetPath(installation.Path());
         installation.AddDirectory(QStringLiteral("baseq2"));
+    }
+    // Shows a new dialog on the record as it is now.
+    frmServer& Open() {
+        dialog = std::make_unique<frmServer>(record, game, options);
+        dialog->show();
+        return *dialog;
     }
 };
 
@@ -90,8 +97,7 @@ private Q_SLOTS:
         record.Gravity = -400;
         record.ExtraCommands = "say hi\r\nsay bye";
         const QByteArray before = Stored(record);
-        frmServer dialog(record, setup.game, setup.options);
-        dialog.show();
+        frmServer& dialog = setup.Open();
         QTEST(dialog.windowTitle(), "title");
         QVERIFY(Find<QRadioButton>(&dialog, "optDifficulty3")->isChecked());
         QCOMPARE(Find<QLineEdit>(&dialog, "txtFraglimit")->text(), "50");
@@ -115,8 +121,7 @@ private Q_SLOTS:
         Setup setup;
         setup.record.PlayerMode = mode == 1 ? 0 : 1;
         setup.record.MapMode = mode == 1 ? ServerConfig::LoadSavedGame : ServerConfig::NoMap;
-        frmServer dialog(setup.record, setup.game, setup.options);
-        dialog.show();
+        frmServer& dialog = setup.Open();
         Click(dialog, QStringLiteral("optPlayerMode%1").arg(mode).toLatin1());
         for (const char* name : {"txtServerName", "txtMaxclients", "updMaxclients", "txtFraglimit",
                                  "updFraglimit", "txtTimelimit", "updTimelimit"})
@@ -150,8 +155,7 @@ private Q_SLOTS:
         setup.record.PlayerMode = ServerConfig::SinglePlayer;
         setup.record.MapMode = mode == 0 ? ServerConfig::RandomMap : ServerConfig::NoMap;
         setup.record.MapList = QStringLiteral("Deathmatch Levels");
-        frmServer dialog(setup.record, setup.game, setup.options);
-        dialog.show();
+        frmServer& dialog = setup.Open();
         Click(dialog, QStringLiteral("optMap%1").arg(mode).toLatin1());
         for (const char* name :
              {"lblMapList", "cboMapList", "lstMaps", "lblMapName", "txtMapName", "cmdViewTextFile"})
@@ -169,24 +173,20 @@ private Q_SLOTS:
         setup.installation.AddFile("baseq2/save/save3/server.ssv",
                                    QByteArray("Base Camp").leftJustified(40, '\0'));
         setup.record.PlayerMode = ServerConfig::SinglePlayer;
-        {
-            frmServer dialog(setup.record, setup.game, setup.options);
-            dialog.show();
-            Click(dialog, "optMap2");
-            auto* slots = Find<QListWidget>(&dialog, "lstMaps");
-            QStringList expected(15, QStringLiteral("<empty>"));
-            expected[0] = QStringLiteral("Outpost");
-            expected[3] = QStringLiteral("Base Camp");
-            QCOMPARE(Entries(slots), expected);
-            QCOMPARE(slots->currentRow(), 0);
-            ClickEntry(slots, 3);
-            Click(dialog, "cmdOK");
-        }
+        frmServer& dialog = setup.Open();
+        Click(dialog, "optMap2");
+        auto* slots = Find<QListWidget>(&dialog, "lstMaps");
+        QStringList expected(15, QStringLiteral("<empty>"));
+        expected[0] = QStringLiteral("Outpost");
+        expected[3] = QStringLiteral("Base Camp");
+        QCOMPARE(Entries(slots), expected);
+        QCOMPARE(slots->currentRow(), 0);
+        ClickEntry(slots, 3);
+        Click(dialog, "cmdOK");
         QCOMPARE(setup.record.MapMode, ServerConfig::LoadSavedGame);
         QCOMPARE(setup.record.MapName, "save3");
         QCOMPARE(setup.record.MapList, "");
-        frmServer reopened(setup.record, setup.game, setup.options);
-        QCOMPARE(Find<QListWidget>(&reopened, "lstMaps")->currentRow(), 3);
+        QCOMPARE(Find<QListWidget>(&setup.Open(), "lstMaps")->currentRow(), 3);
     }
 
     void typedMapListFile_data() {
@@ -202,8 +202,7 @@ private Q_SLOTS:
         Setup setup;
         if (!file.isEmpty())
             setup.installation.AddFile(file, "base1, base2\r\nbase3\r\n");
-        frmServer dialog(setup.record, setup.game, setup.options);
-        dialog.show();
+        frmServer& dialog = setup.Open();
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
         Click(dialog, "optMap3");
         auto* mapList = Find<QComboBox>(&dialog, "cboMapList");
@@ -241,8 +240,7 @@ private Q_SLOTS:
         QFETCH(QString, typed);
         QFETCH(int, clicks);
         Setup setup;
-        frmServer dialog(setup.record, setup.game, setup.options);
-        dialog.show();
+        frmServer& dialog = setup.Open();
         Retype(dialog.findChild<QLineEdit*>("txt" + box), typed);
         auto* spin = dialog.findChild<QWidget*>("upd" + box);
         auto* arrow = spin->findChild<QToolButton*>(clicks > 0 ? "up" : "down");
@@ -266,8 +264,7 @@ private Q_SLOTS:
         setup.record.ExtraCommands = QStringLiteral("say hi");
         ServerConfig defaults;
         defaults.ID = setup.record.ID;
-        frmServer dialog(setup.record, setup.game, setup.options);
-        dialog.show();
+        frmServer& dialog = setup.Open();
         Click(dialog, "cmdDefaults");
         QCOMPARE(Find<QLineEdit>(&dialog, "txtServerName")->text(), "noname");
         QVERIFY(Find<QRadioButton>(&dialog, "optMap0")->isChecked());
@@ -304,8 +301,7 @@ private Q_SLOTS:
             Setup setup;
             setup.record.PlayerMode = mode;
             setup.record.MapMode = ServerConfig::SpecificMap;
-            frmServer dialog(setup.record, setup.game, setup.options);
-            dialog.show();
+            frmServer& dialog = setup.Open();
             QVERIFY(QTest::qWaitForWindowExposed(&dialog));
             auto* tabs = Find<QTabWidget>(&dialog, "sstOptions");
             for (int tab = 0; tab < tabs->count(); ++tab) {

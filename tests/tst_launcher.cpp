@@ -24,29 +24,27 @@ private:
             game.SetExecutable(QStringLiteral("quake2"));
             install.AddDirectory("baseq2");
         }
-        QString Script() const { return QString::fromUtf8(FileBytes(launcher.LaunchConfigPath())); }
     };
 
 private Q_SLOTS:
     void init() { mSettings.Clear(); }
 
-    // An empty launch type or index is not stored at all.
+    // An empty launch type means a first run: nothing is stored.
     void storedSettingsAreReadAndWrittenBack_data() {
         QTest::addColumn<QString>("launchType");
         QTest::addColumn<QString>("clientIndex");
-        QTest::addColumn<int>("readType");
         QTest::addColumn<QString>("launchTypeWritten");
         QTest::addColumn<QString>("clientIndexWritten");
-        const auto row = [](const char* name, QString type, QString index, int readType,
-                            QString typeWritten, QString indexWritten) {
-            QTest::newRow(name) << type << index << readType << typeWritten << indexWritten;
+        const auto row = [](const char* tag, QString type, QString index, QString typeWritten,
+                            QString indexWritten) {
+            QTest::newRow(tag) << type << index << typeWritten << indexWritten;
         };
-        row("first run", "", "", Launcher::ListenServer, "1", "-1");
-        row("dedicated", "0", "3", Launcher::DedicatedServer, "0", "3");
-        row("client only", "2", "1", Launcher::ClientOnly, "2", "1");
-        row("out of range", "7", "2", Launcher::ListenServer, "1", "2");
-        row("not numbers", "x", "two", Launcher::ListenServer, "1", "-1");
-        row("16-bit overflow", "65538", "40000", Launcher::ListenServer, "1", "-1");
+        row("first run", "", "", "1", "-1");
+        row("dedicated", "0", "3", "0", "3");
+        row("client only", "2", "1", "2", "1");
+        row("out of range", "7", "2", "1", "2");
+        row("not numbers", "x", "two", "1", "-1");
+        row("16-bit overflow", "65538", "40000", "1", "-1");
     }
     void storedSettingsAreReadAndWrittenBack() {
         QFETCH(QString, launchType);
@@ -56,9 +54,7 @@ private Q_SLOTS:
             mSettings.SetRaw("Settings/ClientIndex", clientIndex);
         }
         Quake2 game;
-        Launcher launcher(game);
-        QTEST(int(launcher.CurrentLaunchType()), "readType");
-        launcher.WriteSettings();
+        Launcher(game).WriteSettings();
         QTEST(mSettings.Raw("Settings/LaunchType"), "launchTypeWritten");
         QTEST(mSettings.Raw("Settings/ClientIndex"), "clientIndexWritten");
         QCOMPARE(mSettings.Raw("Settings/ServerIndex"), QStringLiteral("-1"));
@@ -71,15 +67,13 @@ private Q_SLOTS:
         QTest::addColumn<int>("launchType");
         QTest::addColumn<QString>("game");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("dedicated ctf")
-            << 0 << "ctf"
-            << "quake2.exe +set dedicated 1 +set game ctf +exec Corvale.cfg";
-        QTest::newRow("listen ctf") << 1 << "ctf"
-                                    << "quake2.exe +set game ctf +exec Corvale.cfg";
-        QTest::newRow("client ctf") << 2 << "ctf"
-                                    << "quake2.exe +exec Corvale.cfg";
-        QTest::newRow("dedicated base") << 0 << ""
-                                        << "quake2.exe +set dedicated 1 +exec Corvale.cfg";
+        const auto row = [](const char* tag, int type, QString game, QString expected) {
+            QTest::newRow(tag) << type << game << expected;
+        };
+        row("dedicated", 0, "ctf", "quake2.exe +set dedicated 1 +set game ctf +exec Corvale.cfg");
+        row("listen", 1, "ctf", "quake2.exe +set game ctf +exec Corvale.cfg");
+        row("client only", 2, "ctf", "quake2.exe +exec Corvale.cfg");
+        row("dedicated, base game", 0, "", "quake2.exe +set dedicated 1 +exec Corvale.cfg");
     }
     void commandLine() {
         QFETCH(int, launchType);
@@ -92,11 +86,14 @@ private Q_SLOTS:
         QTEST(launcher.CommandLine(), "expected");
     }
 
+    // The profiles are "my.cfg" and one without a file, the server is coop in
+    // "ctf" (which already holds a script) and there is one remote server.
     void launchScript_data() {
         QTest::addColumn<int>("launchType");
         QTest::addColumn<int>("client");
         QTest::addColumn<int>("server");
         QTest::addColumn<QString>("expected");
+        QTest::addColumn<QString>("folder");
         const QString defaults = "set deathmatch\t1\r\nset coop\t0\r\nset hostname\tnoname\r\n"
                                  "set maxclients\t8\r\nset fraglimit\t0\r\nset timelimit\t0\r\n"
                                  "set dmflags\t16\r\nset skill\t2\r\nset cheats\t0\r\n"
@@ -105,49 +102,37 @@ private Q_SLOTS:
         const QString coop = "set deathmatch\t0\r\nset coop\t1\r\nset skill\t2\r\nset cheats\t0\r\n"
                              "set allow_download\t0\r\nset logfile\t0\r\nset gravity\t800\r\n"
                              "set public\t0\r\nset g_select_empty\t0\r\n\r\n\r\nnewgame\r\n";
-        QTest::newRow("listen, nothing selected")
-            << 1 << -1 << -1 << "exec default.cfg\r\n\r\n" + defaults;
-        QTest::newRow("listen, profile and server") << 1 << 0 << 0 << "exec my.cfg\r\n\r\n" + coop;
-        QTest::newRow("listen, profile without file") << 1 << 1 << 0 << coop;
-        QTest::newRow("dedicated ignores the profile") << 0 << 0 << -1 << defaults;
-        QTest::newRow("client without remote") << 2 << 0 << -1 << "exec my.cfg\r\n\r\n";
-        QTest::newRow("client with remote")
-            << 2 << -1 << 0 << "exec default.cfg\r\n\r\nconnect q2.example.net:27910\r\n";
+        const QString mine = "exec my.cfg\r\n\r\n", standard = "exec default.cfg\r\n\r\n";
+        const auto row = [](const char* tag, int type, int client, int server, QString expected,
+                            QString folder) {
+            QTest::newRow(tag) << type << client << server << expected << folder;
+        };
+        row("listen, nothing selected", 1, -1, -1, standard + defaults, "baseq2");
+        row("listen, profile and server", 1, 0, 0, mine + coop, "ctf");
+        row("listen, profile without file", 1, 1, 0, coop, "ctf");
+        row("dedicated ignores the profile", 0, 0, -1, defaults, "baseq2");
+        row("client without remote", 2, 0, -1, mine, "baseq2");
+        row("client with remote", 2, -1, 0, standard + "connect q2.example.net:27910\r\n",
+            "baseq2");
     }
     void launchScript() {
         QFETCH(int, launchType);
         QFETCH(int, client);
         QFETCH(int, server);
+        QFETCH(QString, folder);
         Fixture f;
+        f.install.AddFile("ctf/Corvale.cfg", "old");
         f.launcher.mClients = {{"me", "my.cfg"}, {"plain", ""}};
         ServerConfig coop;
+        coop.Game = "ctf";
         coop.PlayerMode = ServerConfig::Coop;
         coop.MapMode = ServerConfig::NewGame;
         f.launcher.mServers = {coop};
         f.launcher.mRemoteServers = {{"q2.example.net:27910"}};
         f.launcher.SetLaunchType(launchType);
         QCOMPARE(f.launcher.WriteLaunchConfig(client, server, f.defaultServer), std::nullopt);
-        QTEST(f.Script(), "expected");
-        QCOMPARE(f.launcher.LaunchConfigPath(), f.install.Absolute("baseq2/Corvale.cfg"));
-    }
-
-    void scriptGoesWhereTheModAlreadyHasOne() {
-        Fixture f;
-        f.install.AddFile("ctf/Corvale.cfg", "old");
-        f.install.AddDirectory("rogue");
-        ServerConfig ctf, rogue;
-        ctf.Game = "ctf";
-        rogue.Game = "rogue";
-        f.launcher.mServers = {ctf, rogue};
-        QCOMPARE(f.launcher.WriteLaunchConfig(-1, 0, f.defaultServer), std::nullopt);
-        QCOMPARE(f.launcher.LaunchConfigPath(), f.install.Absolute("ctf/Corvale.cfg"));
-        QVERIFY(f.Script().startsWith("exec default.cfg"));
-        QCOMPARE(f.launcher.WriteLaunchConfig(-1, 1, f.defaultServer), std::nullopt);
-        QCOMPARE(f.launcher.LaunchConfigPath(), f.install.Absolute("baseq2/Corvale.cfg"));
-        // Client only empties the game directory, so the script is in baseq2.
-        f.launcher.SetLaunchType(Launcher::ClientOnly);
-        QCOMPARE(f.launcher.WriteLaunchConfig(-1, 0, f.defaultServer), std::nullopt);
-        QCOMPARE(f.game.Game(), QString());
+        QCOMPARE(f.launcher.LaunchConfigPath(), f.install.Absolute(folder + "/Corvale.cfg"));
+        QTEST(QString::fromUtf8(FileBytes(f.launcher.LaunchConfigPath())), "expected");
     }
 
     void launchFailuresAreReported() {
@@ -173,7 +158,6 @@ private Q_SLOTS:
             QCOMPARE(game.Path(), QDir::homePath() + "/quake2/");
             QCOMPARE(game.Executable(), QStringLiteral("quake2"));
             QCOMPARE(options.TextViewer(), QStringLiteral("xdg-open"));
-            QVERIFY(!options.CloseOnLaunch());
             options.Apply("/games/q2", "q2.bin", "kate", true);
             picture.ImageFile = "/pictures/a b.png";
             picture.StretchToFit = true;

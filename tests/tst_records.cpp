@@ -218,8 +218,8 @@ private Q_SLOTS:
         QVERIFY(reader.AtEnd());
     }
 
-    // A damaged second record is reported with the reason and the line; the
-    // first record is kept.
+    // A damaged second record is reported with the reason and its line
+    // (counted across a text that spans two); the first record is kept.
     void damagedRecordsAreReported_data() {
         QTest::addColumn<QByteArray>("from");
         QTest::addColumn<QByteArray>("to");
@@ -227,18 +227,19 @@ private Q_SLOTS:
         const auto row = [](QByteArray from, QByteArray to, QString error) {
             QTest::newRow(error.toUtf8()) << from << to << error;
         };
-        row(",8,", ",x,", "line 7: \"x\" is not a number");
-        row(",8,", ",40000,", "line 7: number 40000 is out of range");
-        row("16", "4294967296", "line 9: number 4294967296 is out of range");
-        row("#FALSE#", "#FAL#", "line 7: \"#FAL#\" is not #TRUE# or #FALSE#");
+        row(",8,", ",x,", "line 8: \"x\" is not a number");
+        row(",8,", ",40000,", "line 8: number 40000 is out of range");
+        row("16", "4294967296", "line 10: number 4294967296 is out of range");
+        row("#FALSE#", "#FAL#", "line 8: \"#FAL#\" is not #TRUE# or #FALSE#");
     }
     void damagedRecordsAreReported() {
         QFETCH(QByteArray, from);
         QFETCH(QByteArray, to);
         QFETCH(QString, error);
         RecordFiles files;
+        const QByteArray first = kDeathmatchRecord.chopped(4) + "\"say a\r\nsay b\"\r\n";
         const QByteArray damaged = QByteArray(kDeathmatchRecord).replace(from, to);
-        const QStringList problems = files.Load(Server, kDeathmatchRecord + damaged);
+        const QStringList problems = files.Load(Server, first + damaged);
         QCOMPARE(files.Loaded(Server).size(), 1);
         QCOMPARE(problems.size(), 1);
         QVERIFY2(problems.first().contains(error), qPrintable(problems.first()));

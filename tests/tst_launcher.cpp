@@ -43,6 +43,7 @@ private Q_SLOTS:
         row("dedicated", "0", "3", "0", "3");
         row("client only", "2", "1", "2", "1");
         row("out of range", "7", "2", "1", "2");
+        row("negative", "-3", "2", "1", "2");
         row("not numbers", "x", "two", "1", "-1");
         row("16-bit overflow", "65538", "40000", "1", "-1");
     }

@@ -160,6 +160,8 @@ private Q_SLOTS:
             opened = dialog->objectName() == "frmUserProfile";
             Press(dialog, "cmdCancel");
         });
+        // A double click starts with a click on the selected entry.
+        ClickEntry(Clients(), 0);
         const QPoint at = Clients()->visualItemRect(Clients()->item(0)).center();
         QTest::mouseDClick(Clients()->viewport(), Qt::LeftButton, {}, at);
         QTRY_VERIFY(opened);
@@ -232,6 +234,7 @@ private Q_SLOTS:
         QVERIFY(FileBytes(mInstall->Absolute("baseq2/Corvale.cfg"))
                     .startsWith("exec default.cfg\r\n\r\nset deathmatch\t1\r\n"));
         QCOMPARE(prompts.messages, QStringList());
+        QVERIFY(mWindow->isVisible());
     }
 
     void launchFailureKeepsTheWindow() {
@@ -342,11 +345,11 @@ private Q_SLOTS:
         QVERIFY(box->pixmap().isNull());
         QCOMPARE(box->size(), QSize(204, 204));
 
-        const auto choose = [&](const QString& file, bool stretch) {
-            WhenDialogOpens([file, stretch](QDialog* dialog) {
+        const auto choose = [&](const QString& file, bool stretch, const char* button = "cmdOK") {
+            WhenDialogOpens([file, stretch, button](QDialog* dialog) {
                 ::Find<QLineEdit>(dialog, "txtImageFile")->setText(file);
                 ::Find<QCheckBox>(dialog, "chkStretchToFit")->setChecked(stretch);
-                Press(dialog, "cmdOK");
+                Press(dialog, button);
             });
             QTest::mouseDClick(box, Qt::LeftButton);
         };
@@ -357,6 +360,9 @@ private Q_SLOTS:
 
         choose(mInstall->Absolute("missing.png"), false);
         QCOMPARE(prompts.messages, QStringList{"File not found"});
+        QVERIFY(box->pixmap().isNull());
+        choose(mInstall->Absolute("picture.png"), true, "cmdCancel");
+        QCOMPARE(prompts.messages.size(), 1);
         QVERIFY(box->pixmap().isNull());
 
         // The failing name is kept, and brings no message at the next start.

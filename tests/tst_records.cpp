@@ -1,14 +1,15 @@
-#include "client/ServerAddr.h"
-#include "client/UserProfile.h"
+#include "app/Launcher.h"
 #include "common/ProgramRandom.h"
 #include "common/RecordReader.h"
 #include "common/RecordWriter.h"
 #include "common/ScriptWriter.h"
 #include "game/Quake2.h"
-#include "server/ServerConfig.h"
 #include "support/TestSupport.h"
 
 #include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
 
 Q_DECLARE_METATYPE(ServerConfig)
 
@@ -30,6 +31,12 @@ QStringList Fields(const UserProfile& profile) {
 QStringList Fields(const ServerAddr& address) {
     return {address.ID};
 }
+template <typename Record> QList<QStringList> Fields(const std::vector<Record>& records) {
+    QList<QStringList> fields;
+    for (const Record& record : records)
+        fields << Fields(record);
+    return fields;
+}
 
 const QByteArray kDeathmatchRecord = "\"Deathmatch\"\r\n"
                                      "\"\",1,2,\"noname\",8,0,0,#FALSE#,#FALSE#,#FALSE#\r\n"
@@ -37,36 +44,45 @@ const QByteArray kDeathmatchRecord = "\"Deathmatch\"\r\n"
                                      "16\r\n"
                                      "800,#FALSE#,#FALSE#,\"\"\r\n";
 
-struct Loaded {
-    QList<QStringList> fields;
-    QByteArray savedAgain;
-    bool failed = false;
+// The launcher's three record files in a temporary folder.
+struct RecordFiles {
+    TemporarySettings settings;
+    FakeInstallation folder;
+    Quake2 game;
+    Launcher launcher{game};
+
+    RecordFiles() {
+        launcher.mClientFile = Path(Profile);
+        launcher.mServerFile = Path(Server);
+        launcher.mRemoteServerFile = Path(Address);
+    }
+    QString Path(int kind) const {
+        const char* names[] = {"cvservers.dat", "cvclients.dat", "cvremotes.dat"};
+        return folder.Absolute(names[kind]);
+    }
+    // Loads every file after giving the file of that kind these bytes;
+    // returns the problems reported.
+    QStringList Load(int kind, const QByteArray& bytes) {
+        folder.AddFile(QFileInfo(Path(kind)).fileName(), bytes);
+        return launcher.LoadCollections();
+    }
+    QList<QStringList> Loaded(int kind) const {
+        if (kind == Server)
+            return Fields(launcher.mServers);
+        return kind == Profile ? Fields(launcher.mClients) : Fields(launcher.mRemoteServers);
+    }
 };
 
-// Loads records the way the record files are read: until the end, stopping
-// at the first record that does not load.
-template <typename Record> Loaded LoadAs(const QByteArray& bytes) {
-    Loaded loaded;
-    RecordReader reader(bytes);
-    RecordWriter writer;
-    while (!reader.AtEnd()) {
-        Record record;
-        if (!record.LoadFromFile(reader)) {
-            loaded.failed = true;
-            break;
-        }
-        record.SaveToFile(writer);
-        loaded.fields << Fields(record);
+// Lowers the largest file this process may write, as a full disk would.
+struct FileSizeLimit {
+    rlimit saved{};
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &saved);
+        const rlimit lowered{bytes, saved.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &lowered);
     }
-    loaded.savedAgain = writer.Bytes();
-    return loaded;
-}
-
-Loaded Load(int kind, const QByteArray& bytes) {
-    if (kind == Server)
-        return LoadAs<ServerConfig>(bytes);
-    return kind == Profile ? LoadAs<UserProfile>(bytes) : LoadAs<ServerAddr>(bytes);
-}
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved); }
+};
 
 ServerConfig WorkedExample() {
     ServerConfig record;
@@ -90,20 +106,19 @@ const QStringList kWorkedExampleScript =
           "set allow_download\t1|set logfile\t0|set gravity\t800|set public\t0|"
           "set g_select_empty\t0|||map q2dm1");
 
-QByteArray Script(const QStringList& lines) {
-    return (lines.join("\r\n") + "\r\n").toUtf8();
-}
-
 } // namespace
 
 class RecordsTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    // Each row is one record as the record file holds it and the fields it
-    // reads into. The last text of a record holds no quote: cut between the
-    // two quotes of a doubled one, it reads as a closed field at the end of a
-    // file whose last line end is missing.
-    void recordsReadAndWriteBack_data() {
+    // A write over the size limit fails instead of ending the process.
+    void initTestCase() { std::signal(SIGXFSZ, SIG_IGN); }
+
+    // Each row is one record as its file holds it and the fields it reads
+    // into. The last text of a record holds no quote: cut between the two
+    // quotes of a doubled one, it reads as a closed field at the end of a file
+    // whose last line end is missing.
+    void recordFiles_data() {
         QTest::addColumn<int>("kind");
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QStringList>("fields");
@@ -112,15 +127,15 @@ private Q_SLOTS:
             << Split("Deathmatch||1|2|noname|8|0|0|0|0|0|0|||16|800|0|0|");
         QTest::newRow("server, every field set")
             << int(Server)
-            << QByteArray(
-                   "\"Grüße, \"\"Friday\"\" night\"\r\n"
-                   "\"xatrix\",2,3,\"Frags, fun, \"\"and\"\" more\",16,50,20,"
-                   "#TRUE#,#FALSE#,#TRUE#\r\n"
-                   "4,\"q2dm3\",\"my maps.txt\"\r\n"
-                   "1048575\r\n"
-                   "-400,#FALSE#,#TRUE#,\"set sv_gravity 1\r\nsay hi, all\r\n\r\nexec ü.cfg\"\r\n")
-            << Split("Grüße, \"Friday\" night|xatrix|2|3|Frags, fun, \"and\" more|16|50|20|1|0|1|"
-                     "4|q2dm3|my maps.txt|1048575|-400|0|1|"
+            << QByteArray("\"Grüße, \"\"Friday\"\" night\"\r\n"
+                          "\"xatrix\",2,3,\"Frags, fun, \"\"and\"\" more\",16,32767,20,"
+                          "#TRUE#,#FALSE#,#TRUE#\r\n"
+                          "4,\"q2dm3\",\"my maps.txt\"\r\n"
+                          "1048575\r\n"
+                          "-32768,#FALSE#,#TRUE#,\"set sv_gravity 1\r\nsay hi, all\r\n\r\nexec "
+                          "ü.cfg\"\r\n")
+            << Split("Grüße, \"Friday\" night|xatrix|2|3|Frags, fun, \"and\" more|16|32767|20|1|0|"
+                     "1|4|q2dm3|my maps.txt|1048575|-32768|0|1|"
                      "set sv_gravity 1\r\nsay hi, all\r\n\r\nexec ü.cfg");
         QTest::newRow("profile") << int(Profile)
                                  << QByteArray("\"Grüße, \"\"One\"\"\"\r\n\"my config.cfg\"\r\n")
@@ -131,40 +146,111 @@ private Q_SLOTS:
             << int(Address) << QByteArray("\"hö,st:27910\"\r\n") << QStringList{"hö,st:27910"};
         QTest::newRow("empty address") << int(Address) << QByteArray("\"\"\r\n") << QStringList{""};
     }
-    void recordsReadAndWriteBack() {
+    void recordFiles() {
         QFETCH(int, kind);
         QFETCH(QByteArray, bytes);
         QFETCH(QStringList, fields);
-        const Loaded loaded = Load(kind, bytes + bytes);
-        QVERIFY(!loaded.failed);
-        QCOMPARE(loaded.fields, QList<QStringList>({fields, fields}));
-        QCOMPARE(loaded.savedAgain, bytes + bytes);
+        RecordFiles files;
+        QCOMPARE(files.Load(kind, bytes + bytes), QStringList());
+        QCOMPARE(files.Loaded(kind), QList<QStringList>({fields, fields}));
+        QCOMPARE(files.launcher.SaveCollections(), QStringList());
+        QCOMPARE(FileBytes(files.Path(kind)), bytes + bytes);
     }
 
-    void everyTruncationKeepsWholeRecords_data() { recordsReadAndWriteBack_data(); }
+    void everyTruncationKeepsWholeRecords_data() { recordFiles_data(); }
     void everyTruncationKeepsWholeRecords() {
         QFETCH(int, kind);
         QFETCH(QByteArray, bytes);
         QFETCH(QStringList, fields);
+        RecordFiles files;
         const QByteArray file = bytes + bytes + bytes;
+        const QString backup = files.Path(kind) + ".bak";
         for (qsizetype cut = 0; cut <= file.size(); ++cut) {
             // A record is whole at its closing quote; its line end may be cut off.
             const qsizetype whole = (cut + 2) / bytes.size();
             const bool splitsRecord = whole < 3 && cut > whole * bytes.size();
-            const Loaded loaded = Load(kind, file.left(cut));
+            QFile::remove(backup);
+            const QStringList problems = files.Load(kind, file.left(cut));
             const QByteArray where = "cut at byte " + QByteArray::number(cut);
-            QVERIFY2(loaded.failed == splitsRecord, where.constData());
-            QVERIFY2(loaded.fields == QList<QStringList>(whole, fields), where.constData());
+            QVERIFY2(files.Loaded(kind) == QList<QStringList>(whole, fields), where.constData());
+            QVERIFY2(problems.size() == (splitsRecord ? 1 : 0), where.constData());
+            if (splitsRecord) {
+                QVERIFY2(problems.first().contains(backup), where.constData());
+                QVERIFY2(FileBytes(backup) == file.left(cut), where.constData());
+            }
         }
+    }
+
+    // A save that runs out of room: over 16 KiB the record file is written at
+    // once, below that only when the save is committed.
+    void failedSaveKeepsTheOldFile_data() {
+        QTest::addColumn<int>("size");
+        QTest::newRow("large save") << 20000;
+        QTest::newRow("small save") << 100;
+    }
+    void failedSaveKeepsTheOldFile() {
+        QFETCH(int, size);
+        RecordFiles files;
+        const QByteArray old = "\"kept\"\r\n\"\"\r\n";
+        files.Load(Profile, old);
+        files.launcher.mClients.push_back({QString(size, u'x'), QString()});
+        QStringList problems;
+        {
+            FileSizeLimit limit(old.size() + 1);
+            problems = files.launcher.SaveCollections();
+        }
+        QEXPECT_FAIL("small save", "a write failing at commit goes unnoticed", Abort);
+        QCOMPARE(FileBytes(files.Path(Profile)), old);
+        QCOMPARE(problems.size(), 1);
+        QVERIFY(problems.first().contains(files.Path(Profile)));
+    }
+
+    void readsHandWrittenFields() {
+        RecordReader reader("  plain text , 12 ,\"x,y\"\n #TRUE#,\"caf\xe9\"\r\n\r\n");
+        QString plain, quoted, latin1;
+        qint16 number = 0;
+        bool flag = false;
+        QVERIFY(reader.Text(plain) && reader.Int16(number) && reader.Text(quoted) &&
+                reader.Bool(flag) && reader.Text(latin1));
+        QCOMPARE(QStringList({plain, quoted, latin1}), QStringList({"plain text", "x,y", "café"}));
+        QCOMPARE(number, qint16(12));
+        QVERIFY(flag);
+        QVERIFY(reader.AtEnd());
+    }
+
+    // A damaged second record is reported with the reason and its line
+    // (counted across a text that spans two); the first record is kept.
+    void damagedRecordsAreReported_data() {
+        QTest::addColumn<QByteArray>("from");
+        QTest::addColumn<QByteArray>("to");
+        QTest::addColumn<QString>("error");
+        const auto row = [](QByteArray from, QByteArray to, QString error) {
+            QTest::newRow(error.toUtf8()) << from << to << error;
+        };
+        row(",8,", ",x,", "line 8: \"x\" is not a number");
+        row(",8,", ",40000,", "line 8: number 40000 is out of range");
+        row("16", "4294967296", "line 10: number 4294967296 is out of range");
+        row("#FALSE#", "#FAL#", "line 8: \"#FAL#\" is not #TRUE# or #FALSE#");
+    }
+    void damagedRecordsAreReported() {
+        QFETCH(QByteArray, from);
+        QFETCH(QByteArray, to);
+        QFETCH(QString, error);
+        RecordFiles files;
+        const QByteArray first = kDeathmatchRecord.chopped(4) + "\"say a\r\nsay b\"\r\n";
+        const QByteArray damaged = QByteArray(kDeathmatchRecord).replace(from, to);
+        const QStringList problems = files.Load(Server, first + damaged);
+        QCOMPARE(files.Loaded(Server).size(), 1);
+        QCOMPARE(problems.size(), 1);
+        QVERIFY2(problems.first().contains(error), qPrintable(problems.first()));
     }
 
     void newRecordHoldsDefaults() {
         ServerConfig fresh;
-        fresh.ID = "Deathmatch";
         ServerConfig reset = WorkedExample();
-        reset.ID = "Deathmatch";
         reset.LoadDefaults();
-        for (const ServerConfig& record : {fresh, reset}) {
+        for (ServerConfig record : {fresh, reset}) {
+            record.ID = "Deathmatch";
             RecordWriter writer;
             record.SaveToFile(writer);
             QCOMPARE(writer.Bytes(), kDeathmatchRecord);
@@ -188,43 +274,22 @@ private Q_SLOTS:
         coop.PlayerMode = ServerConfig::Coop;
         coop.MapMode = ServerConfig::LoadSavedGame;
         coop.MapName = "save3";
+        coop.ExtraCommands = "set sv_maplist q2dm1\r\nsay \"ready\"";
         QStringList coopLines = kWorkedExampleScript;
+        coopLines.replace(14, "set sv_maplist q2dm1");
+        coopLines.insert(15, "say \"ready\"");
         coopLines.remove(2, 5);
         coopLines.replace(0, "set deathmatch\t0");
         coopLines.replace(1, "set coop\t1");
         coopLines.replace(coopLines.size() - 1, "load save3");
-        QTest::newRow("coop from a saved game") << coop << coopLines;
-
-        ServerConfig extra = WorkedExample();
-        extra.ExtraCommands = "set sv_maplist q2dm1\r\nsay \"ready\"";
-        QStringList extraLines = kWorkedExampleScript;
-        extraLines.replace(14, "set sv_maplist q2dm1");
-        extraLines.insert(15, "say \"ready\"");
-        QTest::newRow("two lines of extra commands") << extra << extraLines;
-
-        ServerConfig changed = WorkedExample();
-        changed.Gravity = -250;
-        changed.DmFlags = 1048575;
-        changed.MapMode = ServerConfig::NewGame;
-        QStringList changedLines = kWorkedExampleScript;
-        changedLines.replace(6, "set dmflags\t1048575");
-        changedLines.replace(11, "set gravity\t-250");
-        changedLines.replace(16, "newgame");
-        QTest::newRow("negative gravity, every flag, new game") << changed << changedLines;
+        QTest::newRow("coop from a saved game, two lines of extra commands") << coop << coopLines;
     }
     void serverScript() {
         QFETCH(ServerConfig, record);
         QFETCH(QStringList, lines);
         ScriptWriter script;
         record.WriteToConfigFile(script, Quake2());
-        QCOMPARE(script.Bytes(), Script(lines));
-    }
-
-    void profileScript() {
-        ScriptWriter script;
-        UserProfile{"Player", "my config.cfg"}.WriteToConfigFile(script);
-        UserProfile{"No config", ""}.WriteToConfigFile(script);
-        QCOMPARE(script.Bytes(), QByteArray("exec my config.cfg\r\n\r\n"));
+        QCOMPARE(script.Bytes(), (lines.join("\r\n") + "\r\n").toUtf8());
     }
 
     // The map list a random map comes from; an empty list writes no map line.
@@ -291,28 +356,16 @@ private Q_SLOTS:
         QVERIFY2(chiSquare < 24.32, qPrintable(QString::number(chiSquare)));
     }
 
-    void serverAddressSplitsAtFirstColon_data() {
-        QTest::addColumn<QString>("id");
-        QTest::addColumn<QString>("addr");
-        QTest::addColumn<QString>("port");
-        const auto row = [](const char* name, QString id, QString addr, QString port) {
-            QTest::newRow(name) << id << addr << port;
-        };
-        row("address and port", "q2.example.net:27910", "q2.example.net", "27910");
-        row("no port", "10.0.0.1", "10.0.0.1", "");
-        row("colon at the end", "host:", "host", "");
-        row("colon at the start", ":27910", "", "27910");
-        row("two colons", "a:b:c", "a", "b:c");
-        row("blank is no separator", "host 27910", "host 27910", "");
-        row("empty", "", "", "");
-    }
     void serverAddressSplitsAtFirstColon() {
-        QFETCH(QString, id);
-        QFETCH(QString, addr);
-        QFETCH(QString, port);
-        const ServerAddr address{id};
-        QCOMPARE(address.Addr(), addr);
-        QCOMPARE(address.Port(), port);
+        // Each case: the address as typed, then its address and port parts.
+        const QStringList cases[] = {{"q2.example.net:27910", "q2.example.net", "27910"},
+                                     {"10.0.0.1", "10.0.0.1", ""},
+                                     {":27910", "", "27910"},
+                                     {"a:b:c", "a", "b:c"}};
+        for (const QStringList& parts : cases) {
+            const ServerAddr address{parts[0]};
+            QCOMPARE(QStringList({parts[0], address.Addr(), address.Port()}), parts);
+        }
     }
 };
 

@@ -16,19 +16,22 @@
 
 namespace {
 
-QString Describe(const QWidget* widget) {
-    return QStringLiteral("%1 (%2)").arg(widget->objectName(),
-                                         QString::fromLatin1(widget->metaObject()->className()));
+QString Clipped(const QWidget* widget, const QString& text, QSize needed, QSize has) {
+    return QStringLiteral("%1 (%2): \"%3\" needs %4x%5, has %6x%7")
+        .arg(widget->objectName(), QString::fromLatin1(widget->metaObject()->className()), text)
+        .arg(needed.width())
+        .arg(needed.height())
+        .arg(has.width())
+        .arg(has.height());
+}
+
+bool Fits(QSize needed, QSize has) {
+    return needed.width() <= has.width() && needed.height() <= has.height();
 }
 
 void CheckButton(QAbstractButton* button, QStringList& problems) {
     if (button->text().isEmpty())
         return;
-    QStyleOptionButton option;
-    option.initFrom(button);
-    option.text = button->text();
-    option.icon = button->icon();
-    option.iconSize = button->iconSize();
     QStyle::SubElement element = QStyle::SE_PushButtonContents;
     if (qobject_cast<QCheckBox*>(button))
         element = QStyle::SE_CheckBoxContents;
@@ -36,17 +39,17 @@ void CheckButton(QAbstractButton* button, QStringList& problems) {
         element = QStyle::SE_RadioButtonContents;
     else if (!qobject_cast<QPushButton*>(button))
         return;
-    const QRect contents = button->style()->subElementRect(element, &option, button);
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    option.icon = button->icon();
+    option.iconSize = button->iconSize();
+    const QSize has = button->style()->subElementRect(element, &option, button).size();
     QSize needed = button->fontMetrics().size(Qt::TextShowMnemonic, button->text());
     if (!button->icon().isNull() && element == QStyle::SE_PushButtonContents)
         needed.setHeight(needed.height() + button->iconSize().height());
-    if (needed.width() > contents.width() || needed.height() > contents.height())
-        problems << QStringLiteral("%1: caption \"%2\" needs %3x%4, has %5x%6")
-                        .arg(Describe(button), button->text())
-                        .arg(needed.width())
-                        .arg(needed.height())
-                        .arg(contents.width())
-                        .arg(contents.height());
+    if (!Fits(needed, has))
+        problems << Clipped(button, button->text(), needed, has);
 }
 
 void CheckLabel(QLabel* label, QStringList& problems) {
@@ -54,22 +57,17 @@ void CheckLabel(QLabel* label, QStringList& problems) {
         return;
     const QRect contents = label->contentsRect();
     const int flags = Qt::TextShowMnemonic | (label->wordWrap() ? Qt::TextWordWrap : 0);
-    const QRect needed =
-        label->fontMetrics().boundingRect(contents, flags | label->alignment(), label->text());
-    if (needed.width() > contents.width() || needed.height() > contents.height())
-        problems << QStringLiteral("%1: text \"%2\" needs %3x%4, has %5x%6")
-                        .arg(Describe(label), label->text())
-                        .arg(needed.width())
-                        .arg(needed.height())
-                        .arg(contents.width())
-                        .arg(contents.height());
+    const QSize needed = label->fontMetrics()
+                             .boundingRect(contents, flags | label->alignment(), label->text())
+                             .size();
+    if (!Fits(needed, contents.size()))
+        problems << Clipped(label, label->text(), needed, contents.size());
 }
 
 void CheckGroupBox(QGroupBox* box, QStringList& problems) {
-    const int needed = box->fontMetrics().horizontalAdvance(box->title()) + 16;
-    if (needed > box->width())
-        problems << QStringLiteral("%1: title \"%2\" is wider than the frame")
-                        .arg(Describe(box), box->title());
+    const QSize needed(box->fontMetrics().horizontalAdvance(box->title()) + 16, 0);
+    if (!Fits(needed, box->size()))
+        problems << Clipped(box, box->title(), needed, box->size());
 }
 
 } // namespace
@@ -81,8 +79,7 @@ QStringList LayoutProblems(QWidget* window) {
         problems << QStringLiteral("font \"%1\" is not installed (got \"%2\")")
                         .arg(family, QFontInfo(QApplication::font()).family());
 
-    const QList<QWidget*> widgets = window->findChildren<QWidget*>();
-    for (QWidget* widget : widgets) {
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
         if (!widget->isVisibleTo(window) || widget->isWindow())
             continue;
         QWidget* parent = widget->parentWidget();
@@ -91,8 +88,7 @@ QStringList LayoutProblems(QWidget* window) {
         if (parent && !qobject_cast<QTabWidget*>(parent->parentWidget()) &&
             parent->objectName() != QLatin1String("qt_scrollarea_viewport") &&
             !parent->rect().contains(widget->geometry()))
-            problems
-                << QStringLiteral("%1 lies outside %2").arg(Describe(widget), Describe(parent));
+            problems << widget->objectName() + " lies outside " + parent->objectName();
         if (auto* button = qobject_cast<QAbstractButton*>(widget))
             CheckButton(button, problems);
         else if (auto* label = qobject_cast<QLabel*>(widget))

@@ -1,5 +1,9 @@
 #include "support/ScriptedPrompts.h"
 
+#include <QApplication>
+#include <QDialog>
+#include <QTimer>
+
 ScriptedPrompts::ScriptedPrompts() {
     Prompts::SetHandler(this);
 }
@@ -8,27 +12,33 @@ ScriptedPrompts::~ScriptedPrompts() {
     Prompts::SetHandler(nullptr);
 }
 
-void ScriptedPrompts::Message(QWidget*, const QString& text, Prompts::Icon icon,
-                              const QString& caption) {
-    shown.append({QStringLiteral("message"), text, icon, caption, {}});
+void ScriptedPrompts::Message(QWidget*, const QString& text, Prompts::Icon, const QString&) {
+    messages << text;
 }
 
 Prompts::Choice ScriptedPrompts::RetryCancel(QWidget*, const QString& text) {
-    shown.append({QStringLiteral("retrycancel"),
-                  text,
-                  Prompts::Icon::Warning,
-                  QStringLiteral("Corvale"),
-                  {}});
+    messages << text;
     return retryCancelAnswers.isEmpty() ? Prompts::Choice::Cancel : retryCancelAnswers.dequeue();
 }
 
-QString ScriptedPrompts::Input(QWidget*, const QString& prompt, const QString& defaultText) {
-    shown.append({QStringLiteral("input"), prompt, Prompts::Icon::None, QStringLiteral("Corvale"),
-                  defaultText});
+QString ScriptedPrompts::Input(QWidget*, const QString&, const QString&) {
     return inputAnswers.isEmpty() ? QString() : inputAnswers.dequeue();
 }
 
-QString ScriptedPrompts::OpenFile(QWidget*, const QString& filter) {
-    shown.append({QStringLiteral("openfile"), filter, Prompts::Icon::None, {}, {}});
+QString ScriptedPrompts::OpenFile(QWidget*, const QString&) {
     return fileAnswers.isEmpty() ? QString() : fileAnswers.dequeue();
+}
+
+void WhenDialogOpens(std::function<void(QDialog*)> action) {
+    auto* poll = new QTimer;
+    poll->setInterval(10);
+    QObject::connect(poll, &QTimer::timeout, [poll, action] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!dialog || !dialog->isVisible())
+            return;
+        poll->stop();
+        poll->deleteLater();
+        action(dialog);
+    });
+    poll->start();
 }

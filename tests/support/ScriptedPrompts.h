@@ -2,29 +2,24 @@
 
 #include "platform/Prompts.h"
 
-#include <QList>
 #include <QQueue>
-#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class QDialog;
 
 // Answers message, input and file boxes from queues instead of showing them,
-// and records every box that was asked for. Installed for its lifetime.
+// and records the text of every message box. Installed for its lifetime.
 class ScriptedPrompts : public Prompts::Handler {
 public:
-    struct Shown {
-        QString kind; // "message", "retrycancel", "input", "openfile"
-        QString text; // message or prompt text; the filter for "openfile"
-        Prompts::Icon icon = Prompts::Icon::None;
-        QString caption;
-        QString defaultText;
-    };
-
     ScriptedPrompts();
     ~ScriptedPrompts() override;
 
     QQueue<Prompts::Choice> retryCancelAnswers; // Cancel when empty
     QQueue<QString> inputAnswers;               // "" when empty
     QQueue<QString> fileAnswers;                // "" when empty
-    QList<Shown> shown;
+    QStringList messages;                       // message and Retry/Cancel boxes, in order
 
     void Message(QWidget* parent, const QString& text, Prompts::Icon icon,
                  const QString& caption) override;
@@ -32,3 +27,8 @@ public:
     QString Input(QWidget* parent, const QString& prompt, const QString& defaultText) override;
     QString OpenFile(QWidget* parent, const QString& filter) override;
 };
+
+// Runs action on the next modal dialog that opens (from a timer, since the
+// code under test is blocked in the dialog's exec()). The action is expected
+// to close the dialog, for example by clicking its OK or Cancel button.
+void WhenDialogOpens(std::function<void(QDialog*)> action);

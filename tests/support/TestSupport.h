@@ -1,14 +1,18 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDir>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
 
 #include <QApplication>
 #include <QTest>
+#include <QWidget>
 
 #include "platform/Look.h"
+
+class QListWidget;
 
 // Points the per-user settings at a fresh folder of its own for the life of
 // the object, so tests never read or write the real user's settings.
@@ -45,6 +49,31 @@ public:
 
 private:
     QTemporaryDir mDir;
+};
+
+// The whole contents of a file; empty when it cannot be read.
+QByteArray FileBytes(const QString& path);
+
+// The texts of a list's entries, in order.
+QStringList Entries(const QListWidget* list);
+// Clicks the middle of a list entry.
+void ClickEntry(QListWidget* list, int row);
+
+// The named child control of a window; stops the test run when it is missing.
+template <typename Control> Control* Find(QWidget* window, const char* name) {
+    auto* control = window->findChild<Control*>(QLatin1String(name));
+    if (!control)
+        qFatal("%s has no control %s", qPrintable(window->objectName()), name);
+    return control;
+}
+
+// Restores the process's current directory, which some cases change.
+class CurrentDirectoryGuard {
+public:
+    ~CurrentDirectoryGuard() { QDir::setCurrent(mSaved); }
+
+private:
+    QString mSaved = QDir::currentPath();
 };
 
 // main() for a widget test: a QApplication with the program's look.

@@ -25,8 +25,10 @@ std::optional<QString> WriteWholeFile(const QString& path, const QByteArray& byt
         return file.errorString();
     // A short write on a full disk sets no error of its own; committing then
     // would replace a good file with a truncated one.
+    // A small file is only written out when flushed, and commit() would not
+    // notice that write failing: flush first and check it.
     const qint64 written = file.write(bytes);
-    if (written != bytes.size()) {
+    if (written != bytes.size() || !file.flush()) {
         const QString reason =
             file.error() != QFileDevice::NoError ? file.errorString() : QStringLiteral("disk full");
         file.cancelWriting();

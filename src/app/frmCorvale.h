@@ -64,7 +64,7 @@ private:
 
     void PlaceWindow();
     void SavePlacement() const;
-    void ShowPicture(bool reportFailure);
+    void ShowPicture(bool afterDialog);
     void StartClock();
 
     void ClickRule(ListControls& controls);

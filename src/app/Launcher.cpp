@@ -90,7 +90,7 @@ std::optional<QString> LoadRecords(const QByteArray& bytes, std::vector<Record>&
 }
 
 template <typename Record>
-std::optional<QString> SaveRecords(const QString& path, const std::vector<Record>& records) {
+Result<> SaveRecords(const QString& path, const std::vector<Record>& records) {
     RecordWriter writer;
     for (const Record& record : records)
         record.SaveToFile(writer);
@@ -113,9 +113,8 @@ QStringList Launcher::LoadCollections() {
     auto load = [&](const QString& path, auto& records) {
         if (!FileSystem::IsOrdinaryFile(path))
             return;
-        QString readError;
-        const std::optional<QByteArray> bytes = ReadWholeFile(path, &readError);
-        std::optional<QString> fault = bytes ? LoadRecords(*bytes, records) : readError;
+        const Result<QByteArray> bytes = ReadWholeFile(path);
+        std::optional<QString> fault = bytes ? LoadRecords(*bytes, records) : bytes.Error();
         if (!fault)
             return;
         // Keep the original before this run overwrites it at exit.
@@ -143,9 +142,9 @@ QStringList Launcher::SaveCollections() const {
     auto save = [&](const QString& path, const auto& records) {
         if (mUnsafeToSave.contains(path))
             return;
-        if (const std::optional<QString> error = SaveRecords(path, records))
+        if (const Result<> saved = SaveRecords(path, records); !saved)
             problems << QObject::tr("The file %1 could not be saved: %2")
-                            .arg(QDir::toNativeSeparators(path), *error);
+                            .arg(QDir::toNativeSeparators(path), saved.Error());
     };
     save(mClientFile, mClients);
     save(mServerFile, mServers);
@@ -188,9 +187,9 @@ std::optional<QString> Launcher::WriteLaunchConfig(qint16 clientSelection, qint1
     }
 
     const QString path = LaunchConfigPath();
-    if (const std::optional<QString> error = WriteWholeFile(path, script.Bytes()))
+    if (const Result<> written = WriteWholeFile(path, script.Bytes()); !written)
         return QObject::tr("The launch config script %1 could not be written: %2")
-            .arg(QDir::toNativeSeparators(path), *error);
+            .arg(QDir::toNativeSeparators(path), written.Error());
     return std::nullopt;
 }
 

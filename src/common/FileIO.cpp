@@ -3,26 +3,20 @@
 #include <QFile>
 #include <QSaveFile>
 
-std::optional<QByteArray> ReadWholeFile(const QString& path, QString* error) {
+Result<QByteArray> ReadWholeFile(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = file.errorString();
-        return std::nullopt;
-    }
+    if (!file.open(QIODevice::ReadOnly))
+        return Result<QByteArray>::Failure(file.errorString());
     QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        if (error)
-            *error = file.errorString();
-        return std::nullopt;
-    }
+    if (file.error() != QFileDevice::NoError)
+        return Result<QByteArray>::Failure(file.errorString());
     return bytes;
 }
 
-std::optional<QString> WriteWholeFile(const QString& path, const QByteArray& bytes) {
+Result<> WriteWholeFile(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
+        return Result<>::Failure(file.errorString());
     // A short write on a full disk sets no error of its own; committing then
     // would replace a good file with a truncated one.
     // A small file is only written out when flushed, and commit() would not
@@ -32,9 +26,9 @@ std::optional<QString> WriteWholeFile(const QString& path, const QByteArray& byt
         const QString reason =
             file.error() != QFileDevice::NoError ? file.errorString() : QStringLiteral("disk full");
         file.cancelWriting();
-        return reason;
+        return Result<>::Failure(reason);
     }
     if (!file.commit())
-        return file.errorString();
-    return std::nullopt;
+        return Result<>::Failure(file.errorString());
+    return {};
 }

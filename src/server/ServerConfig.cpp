@@ -27,7 +27,7 @@ QString Variable(const char* name, qint64 value) {
 // Map list files hold names separated by commas or line ends; a name may be
 // quoted to hold a comma. Blanks around names and empty names are dropped.
 QStringList ReadMapListFile(const QString& path) {
-    const std::optional<QByteArray> bytes = ReadWholeFile(path);
+    const Result<QByteArray> bytes = ReadWholeFile(path);
     if (!bytes)
         return {};
     const QString text = DecodeFileText(*bytes);

@@ -7,7 +7,7 @@
 #include "platform/Prompts.h"
 #include "prefs/Options.h"
 #include "server/ServerConfig.h"
-#include "server/frmServerSpinArrows.h"
+#include "server/SpinArrows.h"
 
 #include <QCollator>
 #include <QEvent>

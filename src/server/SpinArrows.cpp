@@ -1,4 +1,4 @@
-#include "server/frmServerSpinArrows.h"
+#include "server/SpinArrows.h"
 
 #include <QLineEdit>
 #include <QToolButton>

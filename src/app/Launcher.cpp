@@ -1,7 +1,7 @@
 #include "app/Launcher.h"
 
 #include "common/FileIO.h"
-#include "common/RecordReader.h"
+#include "common/RecordLoad.h"
 #include "common/RecordWriter.h"
 #include "common/ScriptWriter.h"
 #include "game/Quake2.h"
@@ -75,20 +75,6 @@ QString Launcher::CommandLine() const {
 
 namespace {
 
-// Reads the records of one kind until the end of the file. A record cut short
-// or malformed is dropped with everything after it.
-template <typename Record>
-std::optional<QString> LoadRecords(const QByteArray& bytes, std::vector<Record>& records) {
-    RecordReader reader(bytes);
-    while (!reader.AtEnd()) {
-        Record record;
-        if (!record.LoadFromFile(reader))
-            return reader.Error();
-        records.push_back(std::move(record));
-    }
-    return std::nullopt;
-}
-
 template <typename Record>
 Result<> SaveRecords(const QString& path, const std::vector<Record>& records) {
     RecordWriter writer;
@@ -114,21 +100,23 @@ QStringList Launcher::LoadCollections() {
         if (!FileSystem::IsOrdinaryFile(path))
             return;
         const Result<QByteArray> bytes = ReadWholeFile(path);
-        std::optional<QString> fault = bytes ? LoadRecords(*bytes, records) : bytes.Error();
-        if (!fault)
+        const Result<> loaded =
+            bytes ? LoadRecords(*bytes, records) : Result<>::Failure(bytes.Error());
+        if (loaded)
             return;
+        const QString fault = loaded.Error();
         // Keep the original before this run overwrites it at exit.
         QFile::remove(BackupPath(path));
         if (QFile::copy(path, BackupPath(path))) {
             problems << QObject::tr("The file %1 could not be read whole (%2). The records before "
                                     "the fault were loaded; the original file was kept as %3.")
-                            .arg(QDir::toNativeSeparators(path), *fault,
+                            .arg(QDir::toNativeSeparators(path), fault,
                                  QDir::toNativeSeparators(BackupPath(path)));
         } else {
             mUnsafeToSave << path;
             problems << QObject::tr("The file %1 could not be read whole (%2), and no copy of it "
                                     "could be made. It will not be overwritten in this run.")
-                            .arg(QDir::toNativeSeparators(path), *fault);
+                            .arg(QDir::toNativeSeparators(path), fault);
         }
     };
     load(mClientFile, mClients);

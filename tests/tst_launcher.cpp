@@ -1,5 +1,6 @@
 #include "app/Launcher.h"
 #include "game/Quake2.h"
+#include "platform/Defaults.h"
 #include "prefs/Options.h"
 #include "prefs/RandomPicture.h"
 #include "support/TestSupport.h"
@@ -156,8 +157,9 @@ private Q_SLOTS:
         {
             Options options(game);
             RandomPicture picture;
-            QCOMPARE(game.Path(), QDir::homePath() + "/quake2/");
-            QCOMPARE(game.Executable(), QStringLiteral("quake2"));
+            // The first-run game folder depends on the machine.
+            QCOMPARE(game.Path(), Defaults::GamePath());
+            QCOMPARE(game.Executable(), Defaults::GameExecutable());
             QCOMPARE(options.TextViewer(), QStringLiteral("xdg-open"));
             options.Apply("/games/q2", "q2.bin", "kate", true);
             picture.ImageFile = "/pictures/a b.png";

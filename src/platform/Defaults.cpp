@@ -1,6 +1,8 @@
 #include "platform/Defaults.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
 
 namespace Defaults {
 
@@ -15,12 +17,52 @@ QString TextViewer() {
     return QStringLiteral("notepad.exe");
 }
 #else
+namespace {
+// Where the game is usually installed, in the order they are tried: the
+// user's own copy, the distribution's game data, the Steam libraries. A
+// leading "~" is the home directory.
+constexpr const char* kGameFolders[] = {
+    "~/quake2/",
+    "/usr/share/games/quake2/",
+    "~/.local/share/Steam/steamapps/common/Quake 2/",
+    "~/.steam/steam/steamapps/common/Quake 2/",
+};
+// The usual names of the game program, in order of preference.
+constexpr const char* kGamePrograms[] = {"quake2", "yquake2", "q2pro"};
+
+QString Expanded(const char* folder) {
+    const QString text = QString::fromUtf8(folder);
+    return text.startsWith(QLatin1Char('~')) ? QDir::homePath() + text.mid(1) : text;
+}
+} // namespace
+
 QString GamePath() {
-    return QDir::homePath() + QStringLiteral("/quake2/");
+    for (const char* folder : kGameFolders) {
+        const QString path = Expanded(folder);
+        if (QFileInfo(path + QStringLiteral("baseq2")).isDir()) {
+            return path;
+        }
+    }
+    return Expanded(kGameFolders[0]);
 }
+
 QString GameExecutable() {
-    return QStringLiteral("quake2");
+    const QString path = GamePath();
+    for (const char* program : kGamePrograms) {
+        const QString name = QString::fromLatin1(program);
+        if (!QStandardPaths::findExecutable(name, {path}).isEmpty()) {
+            return name;
+        }
+    }
+    for (const char* program : kGamePrograms) {
+        const QString found = QStandardPaths::findExecutable(QString::fromLatin1(program));
+        if (!found.isEmpty()) {
+            return found;
+        }
+    }
+    return QString::fromLatin1(kGamePrograms[0]);
 }
+
 QString TextViewer() {
     return QStringLiteral("xdg-open");
 }

@@ -3,11 +3,15 @@
 #include <QString>
 
 // First-run values of the game installation and the text viewer. Windows keeps
-// the game's own conventions; elsewhere the game is looked for in the home
-// directory and files are opened with the desktop's opener.
+// the game's own conventions. Elsewhere the game is looked for where it is
+// usually installed, and files are opened with the desktop's opener.
 namespace Defaults {
 
+// The first usual installation folder that holds a "baseq2" folder, with a
+// trailing separator; else the home directory's "quake2" folder.
 QString GamePath();
+// The first usual game program found in GamePath() (its name, taken below the
+// folder), else found on PATH (its absolute path); else "quake2".
 QString GameExecutable();
 QString TextViewer();
 

@@ -1,6 +1,8 @@
 #include "prefs/frmAbout.h"
 #include "ui_frmAbout.h"
 
+#include "Version.h"
+
 frmAbout::frmAbout(QWidget* parent) : QDialog(parent), mUi(std::make_unique<Ui::frmAbout>()) {
     mUi->setupUi(this);
     mUi->lblVersion->setText(tr("Version %1.%2.%3")

@@ -68,6 +68,10 @@ frmServerStatus::frmServerStatus(const QString& address, QWidget* parent)
     layout->addLayout(tables, 1);
     layout->addLayout(buttons);
 
+    // The player's name takes the room that is left.
+    mPlayers->horizontalHeader()->setStretchLastSection(false);
+    mPlayers->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+
     connect(mRefresh, &QPushButton::clicked, this, &frmServerStatus::Refresh);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     connect(&mQuery, &StatusQuery::StatusReady, this, &frmServerStatus::Show);
@@ -151,25 +155,25 @@ void frmServerStatus::ShowPlayers(const ServerStatus& status) {
 }
 
 // Columns as wide as their contents, and the window large enough to show
-// both tables without a horizontal scroll bar (it only grows, so refreshes
-// do not make it jump).
+// both tables without a horizontal scroll bar. Once shown it only grows, so
+// refreshes do not make it jump.
 void frmServerStatus::FitToContents() {
     int tablesWidth = 0;
     for (QTableWidget* table : {mInfo, mPlayers}) {
         table->resizeColumnsToContents();
         int width = 2 * table->frameWidth() + table->verticalScrollBar()->sizeHint().width();
         for (int column = 0; column < table->columnCount(); ++column)
-            width += table->columnWidth(column);
+            width += std::max(static_cast<QAbstractItemView*>(table)->sizeHintForColumn(column),
+                              table->horizontalHeader()->sectionSizeHint(column));
         table->setMinimumWidth(std::min(width, 480));
         tablesWidth += table->minimumWidth();
     }
-    const int rows = std::max(mInfo->rowCount(), mPlayers->rowCount());
-    const int tablesHeight =
-        mInfo->horizontalHeader()->sizeHint().height() +
-        std::clamp(rows, 8, 20) * mInfo->verticalHeader()->defaultSectionSize() +
-        2 * mInfo->frameWidth();
+    const int rows = std::clamp<int>(std::max(mInfo->rowCount(), mPlayers->rowCount()), 8, 20);
+    const int tablesHeight = mInfo->horizontalHeader()->sizeHint().height() +
+                             rows * mInfo->verticalHeader()->defaultSectionSize() +
+                             2 * mInfo->frameWidth();
     mInfo->setMinimumHeight(tablesHeight);
     const QSize wanted = sizeHint().expandedTo(QSize(tablesWidth, 0));
-    resize(size().expandedTo(wanted));
     mInfo->setMinimumHeight(0);
+    resize(isVisible() ? size().expandedTo(wanted) : wanted);
 }

@@ -114,7 +114,8 @@ int RunStatusCommand(const QStringList& addresses, bool json, QTextStream& out) 
     });
     QObject::connect(&query, &StatusQuery::Finished, &loop, &QEventLoop::quit);
     query.Query(addresses);
-    loop.exec();
+    if (query.Busy())
+        loop.exec();
 
     QList<ServerStatus> servers;
     bool allAnswered = true;

@@ -85,7 +85,8 @@ void StatusQuery::Start(const QString& address) {
     else if (!portValid || request->port == 0)
         request->status.problem = Tr("invalid port");
     if (!request->status.problem.isEmpty()) {
-        // Reported from the event loop like every other outcome.
+        // Reported from the event loop like every other outcome, so that
+        // Finished() always follows the return from Query().
         request->timer.start(0);
         return;
     }
@@ -115,8 +116,9 @@ void StatusQuery::Resolved(Request* request, const QHostInfo& host) {
 void StatusQuery::Send(Request* request) {
     request->sinceSend.start();
     if (mSocket.writeDatagram(StatusRequest(), request->host, request->port) < 0) {
+        // Reported from the event loop, never from within Query().
         request->status.problem = mSocket.errorString();
-        Finish(request);
+        request->timer.start(0);
         return;
     }
     request->sent = true;
@@ -133,10 +135,9 @@ void StatusQuery::TimerFired(Request* request) {
     if (request->sent && !request->retried) {
         request->retried = true;
         Send(request);
-        if (request->done)
-            return;
     }
-    request->timer.start(left);
+    if (request->status.problem.isEmpty())
+        request->timer.start(left);
 }
 
 void StatusQuery::ReadReplies() {

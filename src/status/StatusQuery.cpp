@@ -1,0 +1,184 @@
+#include "status/StatusQuery.h"
+
+#include "client/ServerAddr.h"
+#include "status/StatusReply.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QHostInfo>
+#include <QTimer>
+
+namespace {
+
+// Datagrams read in one go before other events get their turn, so that a
+// flood of datagrams cannot hold up the timers or the window.
+constexpr int kReadBurst = 64;
+
+QString Tr(const char* text) {
+    return QCoreApplication::translate("StatusQuery", text);
+}
+
+} // namespace
+
+// One address being asked. Also the context of its host lookup, so that a
+// lookup that ends after the request is gone reaches nobody.
+class StatusQuery::Request : public QObject {
+public:
+    using QObject::QObject;
+
+    ServerStatus status;
+    QHostAddress host;
+    quint16 port = 0;
+    bool sent = false;
+    bool retried = false;
+    bool done = false;
+    QElapsedTimer sinceStart;
+    QElapsedTimer sinceSend;
+    QTimer timer;
+};
+
+StatusQuery::StatusQuery(QObject* parent) : QObject(parent) {
+    if (!mSocket.bind(QHostAddress::AnyIPv4, 0))
+        mSocketProblem = mSocket.errorString();
+    connect(&mSocket, &QUdpSocket::readyRead, this, &StatusQuery::ReadReplies);
+}
+
+StatusQuery::~StatusQuery() = default;
+
+void StatusQuery::SetTimeout(std::chrono::milliseconds timeout) {
+    mTimeout = timeout;
+}
+
+void StatusQuery::SetMaxInFlight(int count) {
+    mMaxInFlight = std::max(1, count);
+}
+
+void StatusQuery::Query(const QStringList& addresses) {
+    mWaiting.append(addresses);
+    StartWaiting();
+}
+
+bool StatusQuery::Busy() const {
+    return !mWaiting.isEmpty() || !mInFlight.isEmpty();
+}
+
+void StatusQuery::StartWaiting() {
+    while (!mWaiting.isEmpty() && mInFlight.size() < mMaxInFlight)
+        Start(mWaiting.dequeue());
+}
+
+void StatusQuery::Start(const QString& address) {
+    auto* request = new Request(this);
+    mInFlight.append(request);
+    request->status.address = address;
+    request->sinceStart.start();
+    request->timer.setSingleShot(true);
+    request->timer.callOnTimeout(this, [this, request] { TimerFired(request); });
+
+    const ServerAddr parts{address};
+    bool portValid = true;
+    request->port = parts.Port().isEmpty() ? kDefaultGamePort : parts.Port().toUShort(&portValid);
+    if (!mSocketProblem.isEmpty())
+        request->status.problem = mSocketProblem;
+    else if (parts.Addr().isEmpty())
+        request->status.problem = Tr("no address");
+    else if (!portValid || request->port == 0)
+        request->status.problem = Tr("invalid port");
+    if (!request->status.problem.isEmpty()) {
+        // Reported from the event loop like every other outcome, so that
+        // Finished() always follows the return from Query().
+        request->timer.start(0);
+        return;
+    }
+    request->timer.start(mTimeout / 2);
+    if (request->host.setAddress(parts.Addr()) &&
+        request->host.protocol() == QAbstractSocket::IPv4Protocol)
+        Send(request);
+    else
+        QHostInfo::lookupHost(parts.Addr(), request,
+                              [this, request](const QHostInfo& host) { Resolved(request, host); });
+}
+
+void StatusQuery::Resolved(Request* request, const QHostInfo& host) {
+    if (request->done)
+        return;
+    for (const QHostAddress& address : host.addresses()) {
+        if (address.protocol() == QAbstractSocket::IPv4Protocol) {
+            request->host = address;
+            Send(request);
+            return;
+        }
+    }
+    request->status.problem = Tr("unknown host");
+    Finish(request);
+}
+
+void StatusQuery::Send(Request* request) {
+    request->sinceSend.start();
+    if (mSocket.writeDatagram(StatusRequest(), request->host, request->port) < 0) {
+        // Reported from the event loop, never from within Query().
+        request->status.problem = mSocket.errorString();
+        request->timer.start(0);
+        return;
+    }
+    request->sent = true;
+}
+
+void StatusQuery::TimerFired(Request* request) {
+    if (request->done)
+        return;
+    const auto left = mTimeout - std::chrono::milliseconds(request->sinceStart.elapsed());
+    if (!request->status.problem.isEmpty() || left.count() <= 0) {
+        Finish(request);
+        return;
+    }
+    if (request->sent && !request->retried) {
+        request->retried = true;
+        Send(request);
+    }
+    if (request->status.problem.isEmpty())
+        request->timer.start(left);
+}
+
+void StatusQuery::ReadReplies() {
+    mReadQueued = false;
+    QByteArray datagram(kMaxStatusReplyBytes + 1, Qt::Uninitialized);
+    for (int read = 0; read < kReadBurst && mSocket.hasPendingDatagrams(); ++read) {
+        QHostAddress sender;
+        quint16 senderPort = 0;
+        // A longer datagram is cut to the buffer; the parser sees it is too long.
+        const qint64 size =
+            mSocket.readDatagram(datagram.data(), datagram.size(), &sender, &senderPort);
+        if (size < 0)
+            continue;
+        const StatusReply reply = ParseStatusReply(QByteArrayView(datagram.data(), size));
+        const QList<Request*> inFlight = mInFlight;
+        for (Request* request : inFlight) {
+            if (request->done || !request->sent || request->port != senderPort ||
+                !request->host.isEqual(sender, QHostAddress::TolerantConversion))
+                continue;
+            request->status.outcome =
+                reply.wellFormed ? StatusOutcome::Answered : StatusOutcome::BadReply;
+            request->status.pingMs = static_cast<int>(request->sinceSend.elapsed());
+            request->status.info = reply.info;
+            request->status.players = reply.players;
+            request->status.answeredAt = QDateTime::currentDateTime();
+            Finish(request);
+        }
+    }
+    if (mSocket.hasPendingDatagrams() && !mReadQueued) {
+        mReadQueued = true;
+        QMetaObject::invokeMethod(this, &StatusQuery::ReadReplies, Qt::QueuedConnection);
+    }
+}
+
+void StatusQuery::Finish(Request* request) {
+    request->done = true;
+    request->timer.stop();
+    mInFlight.removeOne(request);
+    request->deleteLater();
+    Q_EMIT StatusReady(request->status);
+    StartWaiting();
+    if (!Busy())
+        Q_EMIT Finished();
+}

@@ -1,0 +1,225 @@
+#include "status/StatusFormat.h"
+#include "status/StatusQuery.h"
+#include "status/frmServerStatus.h"
+#include "support/FakeGameServers.h"
+#include "support/LayoutCheck.h"
+#include "support/TestSupport.h"
+
+#include <QElapsedTimer>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTableWidget>
+#include <QTextStream>
+
+using namespace std::chrono_literals;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QByteArray kInfo = "\\hostname\\Frag fest\\mapname\\q2dm1\\maxclients\\16\n";
+const QByteArray kPlayers = "3 99 \"Al\"\n12 40 \"Bob\"\n";
+
+// The statuses of the addresses, in the order asked.
+QList<ServerStatus> Ask(const QStringList& addresses, int maxInFlight = 64) {
+    StatusQuery query;
+    query.SetTimeout(300ms);
+    query.SetMaxInFlight(maxInFlight);
+    QSignalSpy finished(&query, &StatusQuery::Finished);
+    QHash<QString, ServerStatus> found;
+    QObject::connect(&query, &StatusQuery::StatusReady,
+                     [&](const ServerStatus& status) { found.insert(status.address, status); });
+    query.Query(addresses);
+    if (!finished.wait(5000))
+        qWarning("the query did not finish");
+    QList<ServerStatus> statuses;
+    for (const QString& address : addresses)
+        statuses << found.value(address);
+    return statuses;
+}
+
+QString Names(const QList<PlayerStatus>& players) {
+    QStringList names;
+    for (const PlayerStatus& player : players)
+        names << player.name;
+    return names.join(u'|');
+}
+
+ServerStatus Answered(const QString& address, int ping, const QString& map, int players) {
+    ServerStatus status;
+    status.address = address;
+    status.outcome = StatusOutcome::Answered;
+    status.pingMs = ping;
+    status.info = {
+        {u"hostname"_s, u"Frag fest"_s}, {u"mapname"_s, map}, {u"maxclients"_s, u"16"_s}};
+    status.players.resize(players);
+    return status;
+}
+
+} // namespace
+
+class tst_status : public QObject {
+    Q_OBJECT
+    FakeGameServers mServers;
+
+private Q_SLOTS:
+    void replies_data() {
+        QTest::addColumn<QByteArray>("reply");
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<bool>("fromOtherPort");
+        QTest::addColumn<StatusOutcome>("outcome");
+        QTest::addColumn<QString>("hostName");
+        QTest::addColumn<QString>("players");
+        const QString local = u"127.0.0.1:%1"_s;
+        const auto good = StatusOutcome::Answered, bad = StatusOutcome::BadReply,
+                   none = StatusOutcome::NoAnswer;
+        QTest::newRow("players") << GameReply(kInfo + kPlayers) << local << false << good
+                                 << "Frag fest"
+                                 << "Al|Bob";
+        QTest::newRow("no players") << GameReply(kInfo) << local << false << good << "Frag fest"
+                                    << "";
+        QTest::newRow("host name")
+            << GameReply(kInfo) << u"localhost:%1"_s << false << good << "Frag fest"
+            << "";
+        QTest::newRow("coloured names")
+            << GameReply("\\hostname\\\xc6rag\x89\n1 2 \"\xc2ob\x01\x7f\x8a\"\n") << local << false
+            << good << "Frag."
+            << "Bob...";
+        QTest::newRow("truncated")
+            << GameReply(kInfo + "12 40 \"Bob\"\n3 9") << local << false << bad << "Frag fest"
+            << "Bob";
+        QTest::newRow("truncated info")
+            << GameReply("\\hostname\\Frag") << local << false << bad << "Frag"
+            << "";
+        QTest::newRow("oversized") << GameReply("\\hostname\\" + QByteArray(5000, 'a') + "\n")
+                                   << local << false << bad << QString(4076, u'a') << "";
+        QTest::newRow("no header") << kInfo + kPlayers << local << false << bad << ""
+                                   << "";
+        QTest::newRow("odd info fields")
+            << GameReply("\\hostname\\Frag fest\\mapname\n") << local << false << bad << "Frag fest"
+            << "";
+        QTest::newRow("garbage player lines")
+            << GameReply(kInfo + "x 4 \"Eve\"\n12 40 \"Bob\"\n1 2 Al\n\n99999999999 1 \"Big\"\n"
+                                 "1 2 \"\n-1  7 \"Cy\"\n")
+            << local << false << bad << "Frag fest"
+            << "Bob|Cy";
+        QTest::newRow("reply from another port") << GameReply(kInfo) << local << true << none << ""
+                                                 << "";
+        QTest::newRow("silent server") << QByteArray() << local << false << none << ""
+                                       << "";
+        QTest::newRow("invalid port")
+            << GameReply(kInfo) << u"127.0.0.1:x%1"_s << false << none << ""
+            << "";
+    }
+    void replies() {
+        QFETCH(QByteArray, reply);
+        QFETCH(QString, address);
+        QFETCH(bool, fromOtherPort);
+        QFETCH(StatusOutcome, outcome);
+        const quint16 port = mServers.Add(reply, fromOtherPort);
+        const ServerStatus status = Ask({address.arg(port)}).first();
+        QCOMPARE(status.outcome, outcome);
+        QTEST(status.HostName(), "hostName");
+        QTEST(Names(status.players), "players");
+        const bool replied = outcome != StatusOutcome::NoAnswer;
+        QCOMPARE(status.answeredAt.isValid(), replied);
+        QVERIFY(replied ? status.pingMs >= 0 && status.pingMs < 300 : status.pingMs == -1);
+    }
+
+    // Replies go to the server that sent them; a silent server is asked
+    // twice; the whole round takes one timeout, not one per server.
+    void manyServersInParallel() {
+        QStringList addresses;
+        for (int server = 0; server < 30; ++server)
+            addresses << u"127.0.0.1:%1"_s.arg(
+                mServers.Add(GameReply("\\hostname\\S" + QByteArray::number(server) + "\n")));
+        const quint16 silent = mServers.Add({});
+        addresses.insert(3, u"127.0.0.1:%1"_s.arg(silent));
+        QElapsedTimer timer;
+        timer.start();
+        QList<ServerStatus> statuses = Ask(addresses, 8);
+        QCOMPARE_LT(timer.elapsed(), 500);
+        QCOMPARE(statuses[3].outcome, StatusOutcome::NoAnswer);
+        QCOMPARE(mServers.Requests(silent), 2);
+        statuses.removeAt(3);
+        for (int server = 0; server < 30; ++server)
+            QCOMPARE(statuses[server].HostName(), u"S%1"_s.arg(server));
+    }
+
+    void formatting() {
+        const ServerStatus first = Answered(u"10.0.0.1"_s, 5, u"q2dm1"_s, 2);
+        const ServerStatus second = Answered(u"server.example:27911"_s, 123, u"base1"_s, 12);
+        ServerStatus silent;
+        silent.address = u"x"_s;
+        QCOMPARE(StatusTooltip(first), u"Frag fest — q2dm1 — 2/16 players — 5 ms"_s);
+        QCOMPARE(StatusTooltip(silent), u"no answer"_s);
+        QCOMPARE(StatusTable({first, second, silent}),
+                 u"10.0.0.1                5 ms  q2dm1   2/16  Frag fest\n"
+                 "server.example:27911  123 ms  base1  12/16  Frag fest\n"
+                 "x                     no answer\n"_s);
+    }
+
+    void commandLine() {
+        const QString answering = u"127.0.0.1:%1"_s.arg(mServers.Add(GameReply(kInfo + kPlayers)));
+        const QString silent = u"127.0.0.1:%1"_s.arg(mServers.Add({}));
+        QString text;
+        QTextStream out(&text);
+        QCOMPARE(RunStatusCommand({answering}, false, out), 0);
+        QVERIFY2(text.startsWith(answering) && text.endsWith(u"q2dm1  2/16  Frag fest\n"),
+                 qPrintable(text));
+        text.clear();
+        QCOMPARE(RunStatusCommand({silent, answering}, true, out), 1);
+        const QJsonArray servers = QJsonDocument::fromJson(text.toUtf8()).array();
+        QCOMPARE(servers.size(), 2);
+        QCOMPARE(servers[0][u"status"_s], u"no answer"_s);
+        QCOMPARE(servers[1][u"info"_s][u"mapname"_s], u"q2dm1"_s);
+        QCOMPARE(servers[1][u"players"_s][1][u"name"_s], u"Bob"_s);
+        QCOMPARE(servers[1][u"players"_s][1][u"frags"_s], 12);
+    }
+
+    // An independent client reads the test server as Corvale does, so the
+    // test server speaks the game's protocol.
+    void agreesWithQstat() {
+        const QString qstat = QStandardPaths::findExecutable(u"quakestat"_s);
+        if (qstat.isEmpty())
+            QSKIP("quakestat (Debian package qstat) is not installed");
+        const QString address = u"127.0.0.1:%1"_s.arg(mServers.Add(GameReply(kInfo + kPlayers)));
+        QProcess process;
+        process.start(qstat, {u"-q2s"_s, address, u"-P"_s, u"-raw"_s, u","_s});
+        QVERIFY(process.waitForFinished(10000));
+        const QStringList lines =
+            QString::fromUtf8(process.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+        // Q2S,address,name,map,max players,players,ping,retries; then name,frags,ping.
+        QVERIFY2(lines.size() == 3, qPrintable(lines.join(u'\n')));
+        const QStringList server = lines[0].split(u',');
+        const ServerStatus status = Ask({address}).first();
+        QCOMPARE(server.mid(2, 4),
+                 (QStringList{status.HostName(), status.MapName(), status.MaxPlayers(),
+                              QString::number(status.players.size())}));
+        QCOMPARE(lines[1].section(u',', 0, 0) + u'|' + lines[2].section(u',', 0, 0),
+                 Names(status.players));
+    }
+
+    void window() {
+        const quint16 port = mServers.Add(GameReply(kInfo + kPlayers + "7 20 \"Cy\"\n"));
+        auto* window = new frmServerStatus(u"127.0.0.1:%1"_s.arg(port));
+        window->Query().SetTimeout(300ms);
+        window->SetRefreshInterval(100ms);
+        window->show();
+        auto* players = Find<QTableWidget>(window, "tblPlayers");
+        auto* info = Find<QTableWidget>(window, "tblInfo");
+        QTRY_COMPARE(players->rowCount(), 3);
+        QCOMPARE(players->item(0, 0)->text() + players->item(1, 0)->text() +
+                     players->item(2, 0)->text(),
+                 u"BobCyAl"_s);
+        QCOMPARE(info->item(0, 0)->text(), u"hostname"_s);
+        QTRY_COMPARE_GE(mServers.Requests(port), 3);
+        QVERIFY2(LayoutProblems(window).isEmpty(), qPrintable(LayoutProblems(window).join(u'\n')));
+        window->close();
+    }
+};
+
+CORVALE_WIDGET_TEST_MAIN(tst_status)
+#include "tst_status.moc"

@@ -1,11 +1,12 @@
 #include "app/Launcher.h"
 #include "common/ProgramRandom.h"
-#include "common/RecordReader.h"
+#include "common/RecordLoad.h"
 #include "common/RecordWriter.h"
 #include "common/ScriptWriter.h"
 #include "game/Quake2.h"
 #include "support/TestSupport.h"
 
+#include <QStringEncoder>
 #include <QTest>
 
 #include <csignal>
@@ -36,6 +37,21 @@ template <typename Record> QList<QStringList> Fields(const std::vector<Record>& 
     for (const Record& record : records)
         fields << Fields(record);
     return fields;
+}
+
+// Loads records of one kind from bytes; error receives the reason a load
+// was not whole and clean.
+template <typename Record> QList<QStringList> LoadFields(const QByteArray& bytes, QString& error) {
+    std::vector<Record> records;
+    const Result<> loaded = LoadRecords(bytes, records);
+    error = loaded.Error();
+    return Fields(records);
+}
+QList<QStringList> LoadFields(int kind, const QByteArray& bytes, QString& error) {
+    if (kind == Server)
+        return LoadFields<ServerConfig>(bytes, error);
+    return kind == Profile ? LoadFields<UserProfile>(bytes, error)
+                           : LoadFields<ServerAddr>(bytes, error);
 }
 
 const QByteArray kDeathmatchRecord = "\"Deathmatch\"\r\n"
@@ -115,9 +131,8 @@ private Q_SLOTS:
     void initTestCase() { std::signal(SIGXFSZ, SIG_IGN); }
 
     // Each row is one record as its file holds it and the fields it reads
-    // into. The last text of a record holds no quote: cut between the two
-    // quotes of a doubled one, it reads as a closed field at the end of a file
-    // whose last line end is missing.
+    // into; the last text of each holds a doubled quote, as a cut file can
+    // end inside one.
     void recordFiles_data() {
         QTest::addColumn<int>("kind");
         QTest::addColumn<QByteArray>("bytes");
@@ -127,23 +142,25 @@ private Q_SLOTS:
             << Split("Deathmatch||1|2|noname|8|0|0|0|0|0|0|||16|800|0|0|");
         QTest::newRow("server, every field set")
             << int(Server)
-            << QByteArray("\"Grüße, \"\"Friday\"\" night\"\r\n"
-                          "\"xatrix\",2,3,\"Frags, fun, \"\"and\"\" more\",16,32767,20,"
-                          "#TRUE#,#FALSE#,#TRUE#\r\n"
-                          "4,\"q2dm3\",\"my maps.txt\"\r\n"
-                          "1048575\r\n"
-                          "-32768,#FALSE#,#TRUE#,\"set sv_gravity 1\r\nsay hi, all\r\n\r\nexec "
-                          "ü.cfg\"\r\n")
+            << QByteArray(
+                   "\"Grüße, \"\"Friday\"\" night\"\r\n"
+                   "\"xatrix\",2,3,\"Frags, fun, \"\"and\"\" more\",16,32767,20,"
+                   "#TRUE#,#FALSE#,#TRUE#\r\n"
+                   "4,\"q2dm3\",\"my maps.txt\"\r\n"
+                   "1048575\r\n"
+                   "-32768,#FALSE#,#TRUE#,\"set sv_gravity 1\r\nsay \"\"hi\"\", all\r\n\r\nexec "
+                   "\"\"ü.cfg\"\"\"\r\n")
             << Split("Grüße, \"Friday\" night|xatrix|2|3|Frags, fun, \"and\" more|16|32767|20|1|0|"
                      "1|4|q2dm3|my maps.txt|1048575|-32768|0|1|"
-                     "set sv_gravity 1\r\nsay hi, all\r\n\r\nexec ü.cfg");
+                     "set sv_gravity 1\r\nsay \"hi\", all\r\n\r\nexec \"ü.cfg\"");
         QTest::newRow("profile") << int(Profile)
-                                 << QByteArray("\"Grüße, \"\"One\"\"\"\r\n\"my config.cfg\"\r\n")
-                                 << QStringList{"Grüße, \"One\"", "my config.cfg"};
+                                 << QByteArray("\"Grüße, \"\"One\"\"\"\r\n\"my \"\"1\"\".cfg\"\r\n")
+                                 << QStringList{"Grüße, \"One\"", "my \"1\".cfg"};
         QTest::newRow("profile without config file")
             << int(Profile) << QByteArray("\" \"\r\n\"\"\r\n") << QStringList{" ", ""};
         QTest::newRow("address with comma")
-            << int(Address) << QByteArray("\"hö,st:27910\"\r\n") << QStringList{"hö,st:27910"};
+            << int(Address) << QByteArray("\"hö,st:27910 \"\"lan\"\"\"\r\n")
+            << QStringList{"hö,st:27910 \"lan\""};
         QTest::newRow("empty address") << int(Address) << QByteArray("\"\"\r\n") << QStringList{""};
     }
     void recordFiles() {
@@ -157,27 +174,24 @@ private Q_SLOTS:
         QCOMPARE(FileBytes(files.Path(kind)), bytes + bytes);
     }
 
+    // A file cut at any byte gives exactly the records complete before the
+    // cut, and a report unless the cut fell on a record's line end. A cut
+    // right after a closing quote may have split a doubled quote: that record
+    // counts as cut off.
     void everyTruncationKeepsWholeRecords_data() { recordFiles_data(); }
     void everyTruncationKeepsWholeRecords() {
         QFETCH(int, kind);
         QFETCH(QByteArray, bytes);
         QFETCH(QStringList, fields);
-        RecordFiles files;
         const QByteArray file = bytes + bytes + bytes;
-        const QString backup = files.Path(kind) + ".bak";
         for (qsizetype cut = 0; cut <= file.size(); ++cut) {
-            // A record is whole at its closing quote; its line end may be cut off.
-            const qsizetype whole = (cut + 2) / bytes.size();
-            const bool splitsRecord = whole < 3 && cut > whole * bytes.size();
-            QFile::remove(backup);
-            const QStringList problems = files.Load(kind, file.left(cut));
+            const qsizetype whole = (cut + 1) / bytes.size();
+            const bool atLineEnd = cut % bytes.size() == 0 || (cut + 1) % bytes.size() == 0;
+            QString error;
+            const QList<QStringList> loaded = LoadFields(kind, file.left(cut), error);
             const QByteArray where = "cut at byte " + QByteArray::number(cut);
-            QVERIFY2(files.Loaded(kind) == QList<QStringList>(whole, fields), where.constData());
-            QVERIFY2(problems.size() == (splitsRecord ? 1 : 0), where.constData());
-            if (splitsRecord) {
-                QVERIFY2(problems.first().contains(backup), where.constData());
-                QVERIFY2(FileBytes(backup) == file.left(cut), where.constData());
-            }
+            QVERIFY2(loaded == QList<QStringList>(whole, fields), where.constData());
+            QVERIFY2(error.isEmpty() == atLineEnd, where.constData());
         }
     }
 
@@ -205,16 +219,46 @@ private Q_SLOTS:
     }
 
     void readsHandWrittenFields() {
-        RecordReader reader("  plain text , 12 ,\"x,y\"\n #TRUE#,\"caf\xe9\"\r\n\r\n");
-        QString plain, quoted, latin1;
+        RecordReader reader("\xEF\xBB\xBF  plain text , +012 ,\"x,y\"  \n #TRUE#,\"caf\xe9\"\r-7");
+        QString plain, quoted, windows1252;
         qint16 number = 0;
+        qint32 negative = 0;
         bool flag = false;
         QVERIFY(reader.Text(plain) && reader.Int16(number) && reader.Text(quoted) &&
-                reader.Bool(flag) && reader.Text(latin1));
-        QCOMPARE(QStringList({plain, quoted, latin1}), QStringList({"plain text", "x,y", "café"}));
-        QCOMPARE(number, qint16(12));
+                reader.Bool(flag) && reader.Text(windows1252) && reader.Int32(negative));
+        QCOMPARE(QStringList({plain, quoted, windows1252}),
+                 QStringList({"plain text", "x,y", "café"}));
+        QCOMPARE(QList<int>({number, negative}), QList<int>({12, -7}));
         QVERIFY(flag);
         QVERIFY(reader.AtEnd());
+    }
+
+    // Text that is not all UTF-8 is decoded field by field; every record is
+    // kept, and the load reports it so that the original is kept.
+    void foreignEncodingsKeepEveryRecord_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("addresses");
+        QTest::addColumn<QString>("error");
+        const auto utf16 = [](const char* byteOrderMark, QStringConverter::Encoding encoding) {
+            return byteOrderMark + QStringEncoder(encoding).encode(u"\"Grüße\"\r\n\"€\"\r\n");
+        };
+        QTest::newRow("one Windows-1252 record")
+            << QByteArray("\"Grüße\"\r\n\"caf\xe9 \x80 \x93x\x94\"\r\n\"ü\"\r\n")
+            << QStringList{"Grüße", "café € “x”", "ü"}
+            << "line 2 is not UTF-8 and was read as Windows-1252";
+        QTest::newRow("UTF-16 LE") << utf16("\xFF\xFE", QStringConverter::Utf16LE)
+                                   << QStringList{"Grüße", "€"} << "the file is in UTF-16";
+        QTest::newRow("UTF-16 BE") << utf16("\xFE\xFF", QStringConverter::Utf16BE)
+                                   << QStringList{"Grüße", "€"} << "the file is in UTF-16";
+    }
+    void foreignEncodingsKeepEveryRecord() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, addresses);
+        QFETCH(QString, error);
+        QString reported;
+        QCOMPARE(LoadFields(Address, bytes, reported),
+                 QList<QStringList>(addresses.cbegin(), addresses.cend()));
+        QCOMPARE(reported, error);
     }
 
     // A damaged second record is reported with the reason and its line
@@ -230,6 +274,11 @@ private Q_SLOTS:
         row(",8,", ",40000,", "line 8: number 40000 is out of range");
         row("16", "4294967296", "line 10: number 4294967296 is out of range");
         row("#FALSE#", "#FAL#", "line 8: \"#FAL#\" is not #TRUE# or #FALSE#");
+        row(",8,", ",1\0xyz,"_qba, "line 8: a NUL byte");
+        row("\"noname\"", "\"noname\" x", "line 8: text after a closing quote");
+        row("\"Deathmatch\"", "\"Deathmatch", "line 7: text after a closing quote");
+        row(",8,", ",\"" + QByteArray("x\n").repeated(1000) + "\",",
+            "line 8: \"" + QString("x ").repeated(40) + "…\" is not a number");
     }
     void damagedRecordsAreReported() {
         QFETCH(QByteArray, from);
@@ -242,6 +291,7 @@ private Q_SLOTS:
         QCOMPARE(files.Loaded(Server).size(), 1);
         QCOMPARE(problems.size(), 1);
         QVERIFY2(problems.first().contains(error), qPrintable(problems.first()));
+        QCOMPARE(FileBytes(files.Path(Server) + ".bak"), first + damaged);
     }
 
     void newRecordHoldsDefaults() {

@@ -4,21 +4,36 @@
 #include "common/Result.h"
 
 #include <QByteArray>
+#include <QStringList>
 
 #include <vector>
 
 // Reads every record of one kind from the bytes of a record file. Fails when
-// the file could not be read whole and clean; records then holds every
-// record that was complete before the fault, and the error says what was
-// wrong and where.
+// the file could not be read whole and clean, with what was wrong and where:
+// on damage records then holds every record that was complete before it; on
+// text that was not all UTF-8 (a UTF-16 file, a field read as Windows-1252)
+// it holds all records, decoded.
 template <typename Record>
 Result<> LoadRecords(const QByteArray& bytes, std::vector<Record>& records) {
     RecordReader reader(bytes);
+    bool reserved = false;
     while (!reader.AtEnd()) {
         Record record;
         if (!record.LoadFromFile(reader))
-            return Result<>::Failure(reader.Error());
+            break;
         records.push_back(std::move(record));
+        // Room for the rest, guessed from the size of the first record.
+        if (!reserved) {
+            records.reserve(records.size() + reader.Size() / reader.Consumed());
+            reserved = true;
+        }
     }
-    return {};
+    QStringList problems;
+    if (reader.Failed())
+        problems << reader.Error();
+    if (!reader.Recoded().isEmpty())
+        problems << reader.Recoded();
+    if (problems.isEmpty())
+        return {};
+    return Result<>::Failure(problems.join(QLatin1String("; ")));
 }

@@ -2,155 +2,204 @@
 
 #include "common/TextDecoding.h"
 
-#include <limits>
+#include <algorithm>
+#include <charconv>
+#include <cstring>
 
 namespace {
 
-bool IsBlank(QChar c) {
-    return c == u' ' || c == u'\t';
+// The most characters of a field that a message quotes.
+constexpr qsizetype kExcerptLength = 80;
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+bool IsLineBreak(char c) {
+    return c == '\r' || c == '\n';
+}
+
+QByteArrayView TrimBlanks(QByteArrayView field) {
+    while (!field.isEmpty() && IsBlank(field.front()))
+        field = field.sliced(1);
+    while (!field.isEmpty() && IsBlank(field.back()))
+        field.chop(1);
+    return field;
+}
+
+// The start of a field for a message: on one line, and at most
+// kExcerptLength characters followed by an ellipsis.
+QString Excerpt(QByteArrayView field) {
+    // Four bytes per character at most; the cut goes back to the start of a
+    // character so that a UTF-8 field stays valid.
+    qsizetype cut = std::min(field.size(), 4 * kExcerptLength + 1);
+    for (int back = 0; back < 3 && cut < field.size() && cut > 0 &&
+                       (static_cast<uchar>(field[cut]) & 0xC0) == 0x80;
+         ++back)
+        --cut;
+    bool usedFallback = false;
+    QString text = DecodeText(field.first(cut), usedFallback);
+    bool shortened = cut < field.size();
+    if (text.size() > kExcerptLength) {
+        text.truncate(text.at(kExcerptLength - 1).isHighSurrogate() ? kExcerptLength - 1
+                                                                    : kExcerptLength);
+        shortened = true;
+    }
+    for (QChar& c : text) {
+        if (c.unicode() < 0x20)
+            c = u' ';
+    }
+    if (shortened)
+        text += QChar(0x2026);
+    return text;
 }
 
 } // namespace
 
-RecordReader::RecordReader(const QByteArray& bytes) : mText(DecodeFileText(bytes)) {
-    if (mText.startsWith(QChar(0xFEFF)))
-        mPos = 1;
+RecordReader::RecordReader(const QByteArray& bytes) : mBytes(bytes) {
+    if (IsUtf16(mBytes)) {
+        mBytes = Utf16ToUtf8(bytes);
+        mRecoded = tr("the file is in UTF-16");
+    } else if (mBytes.startsWith("\xEF\xBB\xBF")) {
+        mPos = 3;
+    }
 }
 
 bool RecordReader::AtEnd() const {
-    for (qsizetype i = mPos; i < mText.size(); ++i) {
-        const QChar c = mText.at(i);
-        if (!IsBlank(c) && c != u'\r' && c != u'\n')
+    for (qsizetype i = mPos; i < mBytes.size(); ++i) {
+        const char c = mBytes.at(i);
+        if (!IsBlank(c) && !IsLineBreak(c))
             return false;
     }
     return true;
 }
 
-bool RecordReader::Fail(const QString& reason, int line) {
+// Line ends are CR LF, LF or CR alone.
+int RecordReader::LineAt(qsizetype offset) const {
+    int line = 1;
+    const char* data = mBytes.constData();
+    for (qsizetype i = 0; i < offset && i < mBytes.size(); ++i) {
+        if (data[i] == '\n' || (data[i] == '\r' && (i + 1 >= mBytes.size() || data[i + 1] != '\n')))
+            ++line;
+    }
+    return line;
+}
+
+bool RecordReader::Fail(const QString& reason) {
     if (mError.isEmpty())
-        mError = QStringLiteral("line %1: %2").arg(line).arg(reason);
+        mError = tr("line %1: %2").arg(LineAt(mFieldStart)).arg(reason);
     return false;
 }
 
-bool RecordReader::AtLineBreak() const {
-    const QChar c = mText.at(mPos);
-    return c == u'\r' || c == u'\n';
-}
-
-void RecordReader::StepOverLineBreak() {
-    if (mText.at(mPos) == u'\r' && mPos + 1 < mText.size() && mText.at(mPos + 1) == u'\n')
-        ++mPos;
-    ++mPos;
-    ++mLine;
-}
-
-// Consumes everything up to and including the next comma or line break.
-void RecordReader::SkipDelimiter() {
-    while (mPos < mText.size()) {
-        if (mText.at(mPos) == u',') {
-            ++mPos;
-            return;
-        }
-        if (AtLineBreak()) {
-            StepOverLineBreak();
-            return;
-        }
-        ++mPos;
-    }
-}
-
-bool RecordReader::NextField(QStringView& field) {
+bool RecordReader::NextField(QByteArrayView& field) {
     if (Failed())
         return false;
-    while (mPos < mText.size() && IsBlank(mText.at(mPos)))
-        ++mPos;
-    if (mPos >= mText.size())
-        return Fail(QStringLiteral("unexpected end of file"), mLine);
+    const char* data = mBytes.constData();
+    const qsizetype size = mBytes.size();
+    qsizetype pos = mPos;
+    while (pos < size && IsBlank(data[pos]))
+        ++pos;
+    mFieldStart = pos;
+    if (pos >= size)
+        return Fail(tr("unexpected end of file"));
 
-    if (mText.at(mPos) == u'"') {
-        const int startLine = mLine;
-        ++mPos;
-        qsizetype close = mText.indexOf(u'"', mPos);
-        if (close < 0)
-            return Fail(QStringLiteral("unexpected end of file in a quoted field"), startLine);
-        field = QStringView(mText).mid(mPos, close - mPos);
+    if (data[pos] != '"') {
+        const qsizetype start = pos;
+        while (pos < size && data[pos] != ',' && !IsLineBreak(data[pos]))
+            ++pos;
+        field = TrimBlanks(QByteArrayView(data + start, pos - start));
+    } else {
+        const qsizetype start = pos + 1;
+        auto closingQuote = [&](qsizetype from) {
+            const void* quote = std::memchr(data + from, '"', size - from);
+            return quote ? static_cast<const char*>(quote) - data : -1;
+        };
+        pos = closingQuote(start);
+        if (pos < 0)
+            return Fail(tr("unexpected end of file in a quoted field"));
+        field = QByteArrayView(data + start, pos - start);
         // A doubled quote stands for one quote inside the text.
-        if (close + 1 < mText.size() && mText.at(close + 1) == u'"') {
-            mScratch.clear();
-            for (;;) {
-                mScratch += QStringView(mText).mid(mPos, close - mPos);
-                mPos = close + 1;
-                if (mPos < mText.size() && mText.at(mPos) == u'"') {
-                    mScratch += u'"';
-                    close = mText.indexOf(u'"', ++mPos);
-                    if (close < 0)
-                        return Fail(QStringLiteral("unexpected end of file in a quoted field"),
-                                    startLine);
-                    continue;
-                }
-                break;
+        if (pos + 1 < size && data[pos + 1] == '"') {
+            mScratch.truncate(0);
+            qsizetype from = start;
+            while (pos + 1 < size && data[pos + 1] == '"') {
+                mScratch.append(data + from, pos + 1 - from);
+                from = pos + 2;
+                pos = closingQuote(from);
+                if (pos < 0)
+                    return Fail(tr("unexpected end of file in a quoted field"));
             }
+            mScratch.append(data + from, pos - from);
             field = mScratch;
-        } else {
-            mPos = close + 1;
         }
-        mLine += int(field.count(u'\n'));
-        SkipDelimiter();
-        return true;
+        ++pos;
+        // Every record the program writes ends with a line end.
+        if (pos == size)
+            return Fail(tr("the file ends right after a text; the last record may be cut off"));
+        while (pos < size && IsBlank(data[pos]))
+            ++pos;
+        if (pos < size && data[pos] != ',' && !IsLineBreak(data[pos]))
+            return Fail(tr("text after a closing quote"));
     }
-
-    const qsizetype start = mPos;
-    while (mPos < mText.size() && mText.at(mPos) != u',' && !AtLineBreak())
-        ++mPos;
-    field = QStringView(mText).mid(start, mPos - start).trimmed();
-    SkipDelimiter();
+    if (std::memchr(field.data(), '\0', field.size()))
+        return Fail(tr("a NUL byte"));
+    // Step over the comma or line end.
+    if (pos + 1 < size && data[pos] == '\r' && data[pos + 1] == '\n')
+        ++pos;
+    mPos = std::min(pos + 1, size);
     return true;
 }
 
 bool RecordReader::Text(QString& value) {
-    QStringView field;
+    QByteArrayView field;
     if (!NextField(field))
         return false;
-    value = field.toString();
+    bool usedFallback = false;
+    value = DecodeText(field, usedFallback);
+    if (usedFallback && mRecoded.isEmpty())
+        mRecoded = tr("line %1 is not UTF-8 and was read as Windows-1252").arg(LineAt(mFieldStart));
+    return true;
+}
+
+bool RecordReader::NextNumber(qint32& value) {
+    QByteArrayView field;
+    if (!NextField(field))
+        return false;
+    QByteArrayView digits = TrimBlanks(field);
+    if (digits.size() > 1 && digits[0] == '+' && digits[1] != '-')
+        digits = digits.sliced(1);
+    const char* end = digits.data() + digits.size();
+    const auto [stop, error] = std::from_chars(digits.data(), end, value);
+    if (stop != end || digits.isEmpty())
+        return Fail(tr("\"%1\" is not a number").arg(Excerpt(field)));
+    if (error != std::errc())
+        return Fail(tr("number %1 is out of range").arg(Excerpt(digits)));
     return true;
 }
 
 bool RecordReader::Int16(qint16& value) {
     qint32 wide = 0;
-    const int line = mLine;
-    if (!Int32(wide))
+    if (!NextNumber(wide))
         return false;
     if (wide < -32768 || wide > 32767)
-        return Fail(QStringLiteral("number %1 is out of range").arg(wide), line);
+        return Fail(tr("number %1 is out of range").arg(wide));
     value = static_cast<qint16>(wide);
     return true;
 }
 
 bool RecordReader::Int32(qint32& value) {
-    QStringView field;
-    const int line = mLine;
-    if (!NextField(field))
-        return false;
-    bool ok = false;
-    const qint64 wide = field.toLongLong(&ok);
-    if (!ok)
-        return Fail(QStringLiteral("\"%1\" is not a number").arg(field), line);
-    if (wide < std::numeric_limits<qint32>::min() || wide > std::numeric_limits<qint32>::max())
-        return Fail(QStringLiteral("number %1 is out of range").arg(field), line);
-    value = static_cast<qint32>(wide);
-    return true;
+    return NextNumber(value);
 }
 
 bool RecordReader::Bool(bool& value) {
-    QStringView field;
-    const int line = mLine;
+    QByteArrayView field;
     if (!NextField(field))
         return false;
-    if (field == QLatin1String("#TRUE#"))
+    if (field == QByteArrayView("#TRUE#"))
         value = true;
-    else if (field == QLatin1String("#FALSE#"))
+    else if (field == QByteArrayView("#FALSE#"))
         value = false;
     else
-        return Fail(QStringLiteral("\"%1\" is not #TRUE# or #FALSE#").arg(field), line);
+        return Fail(tr("\"%1\" is not #TRUE# or #FALSE#").arg(Excerpt(field)));
     return true;
 }

@@ -2,67 +2,103 @@
 
 #include <algorithm>
 #include <charconv>
-#include <iterator>
+#include <cstring>
 
-void RecordWriter::AppendNumber(qint32 value) {
-    char digits[16];
-    const auto result = std::to_chars(std::begin(digits), std::end(digits), value);
-    mBytes.append(digits, result.ptr - digits);
+namespace {
+
+// The longest 32-bit number.
+constexpr qsizetype kNumberRoom = 11;
+
+} // namespace
+
+const QByteArray& RecordWriter::Bytes() const {
+    mBytes.truncate(mUsed);
+    return mBytes;
 }
 
-void RecordWriter::BeginField() {
+char* RecordWriter::Room(qsizetype bytes) {
+    const qsizetype needed = mUsed + bytes;
+    if (mBytes.size() < needed) {
+        mBytes.truncate(mUsed);
+        if (mBytes.capacity() < needed)
+            mBytes.reserve(std::max(needed, 2 * mBytes.capacity()));
+        mBytes.resize(mBytes.capacity());
+    }
+    return mBytes.data() + mUsed;
+}
+
+char* RecordWriter::BeginField(qsizetype longest) {
+    // A comma before, room for a line end after.
+    char* out = Room(1 + longest + 2);
     if (mLineStarted)
-        mBytes += ',';
+        *out++ = ',';
     mLineStarted = true;
+    return out;
+}
+
+void RecordWriter::AppendNumber(qint32 value) {
+    char* out = BeginField(kNumberRoom);
+    out = std::to_chars(out, out + kNumberRoom, value).ptr;
+    mUsed = out - mBytes.constData();
 }
 
 RecordWriter& RecordWriter::Text(const QString& value) {
-    BeginField();
-    // Plain ASCII, the usual case, is copied straight into the buffer; an
-    // inner quote is doubled. Anything else goes through the UTF-8 encoder.
-    const qsizetype start = mBytes.size();
-    const qsizetype needed = start + 2 * value.size() + 2;
-    if (mBytes.capacity() < needed)
-        mBytes.reserve(std::max(needed, 2 * mBytes.capacity()));
-    mBytes.resize(needed);
-    char* out = mBytes.data() + start;
+    // UTF-8 takes three bytes at most for each UTF-16 unit; a quote two.
+    char* out = BeginField(3 * value.size() + 2);
     *out++ = '"';
-    for (const QChar c : value) {
-        if (c.unicode() >= 0x80) {
-            QByteArray utf8 = value.toUtf8();
-            utf8.replace("\"", "\"\"");
-            mBytes.truncate(start);
-            mBytes += '"' + utf8 + '"';
-            return *this;
+    const QChar* in = value.constData();
+    const QChar* const end = in + value.size();
+    while (in != end) {
+        const char16_t c = (in++)->unicode();
+        if (c < 0x80) {
+            if (c == u'"')
+                *out++ = '"';
+            *out++ = char(c);
+        } else if (c < 0x800) {
+            *out++ = char(0xC0 | (c >> 6));
+            *out++ = char(0x80 | (c & 0x3F));
+        } else if (!QChar::isSurrogate(c)) {
+            *out++ = char(0xE0 | (c >> 12));
+            *out++ = char(0x80 | ((c >> 6) & 0x3F));
+            *out++ = char(0x80 | (c & 0x3F));
+        } else if (QChar::isHighSurrogate(c) && in != end && in->isLowSurrogate()) {
+            const char32_t code = QChar::surrogateToUcs4(c, (in++)->unicode());
+            *out++ = char(0xF0 | (code >> 18));
+            *out++ = char(0x80 | ((code >> 12) & 0x3F));
+            *out++ = char(0x80 | ((code >> 6) & 0x3F));
+            *out++ = char(0x80 | (code & 0x3F));
+        } else {
+            *out++ = '?'; // a lone surrogate, as QString::toUtf8() writes it
         }
-        if (c == u'"')
-            *out++ = '"';
-        *out++ = char(c.unicode());
     }
     *out++ = '"';
-    mBytes.truncate(out - mBytes.constData());
+    mUsed = out - mBytes.constData();
     return *this;
 }
 
 RecordWriter& RecordWriter::Int16(qint16 value) {
-    BeginField();
     AppendNumber(value);
     return *this;
 }
 
 RecordWriter& RecordWriter::Int32(qint32 value) {
-    BeginField();
     AppendNumber(value);
     return *this;
 }
 
 RecordWriter& RecordWriter::Bool(bool value) {
-    BeginField();
-    mBytes += value ? "#TRUE#" : "#FALSE#";
+    const char* text = value ? "#TRUE#" : "#FALSE#";
+    const qsizetype length = value ? 6 : 7;
+    char* out = BeginField(length);
+    std::memcpy(out, text, length);
+    mUsed = out + length - mBytes.constData();
     return *this;
 }
 
 void RecordWriter::EndLine() {
-    mBytes += "\r\n";
+    char* out = Room(2);
+    *out++ = '\r';
+    *out++ = '\n';
+    mUsed += 2;
     mLineStarted = false;
 }

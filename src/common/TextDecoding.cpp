@@ -2,49 +2,59 @@
 
 #include <QStringDecoder>
 
-#include <algorithm>
-#include <optional>
-
 namespace {
 
-std::optional<QString> DecodeUtf8(const QByteArray& bytes) {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(bytes);
-    if (utf8.hasError())
-        return std::nullopt;
-    return text;
-}
+// Windows-1252 at 0x80-0x9F; the five unassigned bytes keep their C1 code,
+// as Windows itself decodes them.
+constexpr char16_t kWindows1252High[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-// The bytes at the end that begin a UTF-8 character but stop short of it.
-qsizetype CutOffCharacterSize(const QByteArray& bytes) {
-    for (qsizetype back = 1; back <= 3 && back <= bytes.size(); ++back) {
-        const auto byte = static_cast<uchar>(bytes.at(bytes.size() - back));
-        if ((byte & 0xC0) == 0x80)
-            continue; // a continuation byte; the character began further back
-        const qsizetype length = byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : byte >= 0xC0 ? 2 : 1;
-        return length > back ? back : 0;
+QString FromWindows1252(QByteArrayView bytes) {
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar* out = text.data();
+    for (const char c : bytes) {
+        const auto byte = static_cast<uchar>(c);
+        *out++ = QChar(byte >= 0x80 && byte < 0xA0 ? kWindows1252High[byte - 0x80] : byte);
     }
-    return 0;
-}
-
-bool IsAscii(const QByteArray& bytes) {
-    return std::all_of(bytes.cbegin(), bytes.cend(),
-                       [](char c) { return static_cast<uchar>(c) < 0x80; });
+    return text;
 }
 
 } // namespace
 
+bool IsUtf16(QByteArrayView bytes) {
+    return bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF");
+}
+
+QByteArray Utf16ToUtf8(QByteArrayView bytes) {
+    QStringDecoder utf16(bytes.startsWith("\xFF\xFE") ? QStringDecoder::Utf16LE
+                                                      : QStringDecoder::Utf16BE,
+                         QStringDecoder::Flag::Stateless);
+    const QString text = utf16.decode(bytes.sliced(2));
+    return text.toUtf8();
+}
+
+QString DecodeText(QByteArrayView bytes, bool& usedFallback) {
+    usedFallback = !bytes.isValidUtf8();
+    return usedFallback ? FromWindows1252(bytes) : QString::fromUtf8(bytes);
+}
+
 QString DecodeFileText(const QByteArray& bytes) {
-    if (std::optional<QString> text = DecodeUtf8(bytes))
-        return *text;
-    // A file cut off inside a character (a truncated record file) is still
-    // UTF-8 before the cut; reading it all as Latin-1 would garble every name
-    // in it. Non-ASCII text before the cut tells it from a Latin-1 file, in
-    // which that text would not be valid UTF-8.
-    const QByteArray beforeCut = bytes.chopped(CutOffCharacterSize(bytes));
-    if (beforeCut.size() < bytes.size() && !IsAscii(beforeCut)) {
-        if (std::optional<QString> text = DecodeUtf8(beforeCut))
-            return *text;
+    if (IsUtf16(bytes))
+        return QString::fromUtf8(Utf16ToUtf8(bytes));
+    QByteArrayView rest(bytes);
+    if (rest.startsWith("\xEF\xBB\xBF"))
+        rest = rest.sliced(3);
+    if (rest.isValidUtf8())
+        return QString::fromUtf8(rest);
+    QString text;
+    while (!rest.isEmpty()) {
+        const qsizetype lineEnd = rest.indexOf('\n');
+        const QByteArrayView line = lineEnd < 0 ? rest : rest.first(lineEnd + 1);
+        bool usedFallback = false;
+        text += DecodeText(line, usedFallback);
+        rest = rest.sliced(line.size());
     }
-    return QString::fromLatin1(bytes);
+    return text;
 }

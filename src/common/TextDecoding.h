@@ -1,9 +1,23 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
-// Files written by Corvale are UTF-8; older or hand-edited files may be in an
-// 8-bit code page, which is read as Latin-1 so that no byte is lost. A UTF-8
-// file cut off inside its last character is read as UTF-8 up to the cut.
+// Files written by Corvale are UTF-8. Older or hand-edited files may hold a
+// line in an 8-bit code page (most likely Windows-1252, which gives 0x80-0x9F
+// as the euro sign, curly quotes and the like), or be saved as UTF-16 by a
+// Windows editor.
+
+// Whether the bytes begin with a UTF-16 byte order mark.
+bool IsUtf16(QByteArrayView bytes);
+// UTF-16 text with its byte order mark, as UTF-8 without one.
+QByteArray Utf16ToUtf8(QByteArrayView bytes);
+
+// One field or line: UTF-8 when it is valid UTF-8, otherwise Windows-1252;
+// usedFallback tells which.
+QString DecodeText(QByteArrayView bytes, bool& usedFallback);
+
+// A whole text file: UTF-16 when it says so, otherwise line by line as
+// DecodeText does. A UTF-8 byte order mark is dropped.
 QString DecodeFileText(const QByteArray& bytes);

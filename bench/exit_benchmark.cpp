@@ -75,6 +75,7 @@ struct Setup {
 
 struct Exit {
     double milliseconds = 0;
+    int runSyncs = 0;      // over the whole run
     int syncs = 0;         // from the close on
     int settingsSyncs = 0; // of those, in the settings folder
 };
@@ -120,6 +121,7 @@ Exit RunOnce(const Setup& setup, bool traced) {
             if (fields.size() < 3 || fields[2].startsWith("+++") || fields[2].startsWith("---") ||
                 line.contains("resumed>"))
                 continue;
+            ++exit.runSyncs;
             if (qint64(fields[1].toDouble() * 1e6) < closed)
                 continue;
             ++exit.syncs;
@@ -163,8 +165,9 @@ int main(int argc, char* argv[]) {
                     *std::min_element(times->begin(), times->end()), Median(*times));
         if (strace) {
             const Exit traced = RunOnce(*setup, true);
-            std::printf("  syncs %d (goal <= 4), in the settings folder %d (goal <= 2)",
-                        traced.syncs, traced.settingsSyncs);
+            std::printf("  exit syncs %d (goal <= 4), in the settings folder %d (goal <= 2);"
+                        " whole run %d",
+                        traced.syncs, traced.settingsSyncs, traced.runSyncs);
         }
         std::printf("\n");
     }

@@ -12,6 +12,7 @@
 #include <QFileInfo>
 
 int Main(QApplication& application) {
+    ApplyLook(application);
     SingleInstance instance(QFileInfo(SettingsStore::FileName()).absolutePath());
     if (!instance.IsFirst()) {
         if (instance.BringRunningCopyForward())
@@ -20,7 +21,6 @@ int Main(QApplication& application) {
                          Prompts::Icon::Warning);
         return 1;
     }
-    ApplyLook(application);
     Quake2 game;
     gQuake2 = &game;
     int exitCode = 0;

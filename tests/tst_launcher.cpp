@@ -1,13 +1,17 @@
 #include "app/Launcher.h"
 #include "game/Quake2.h"
 #include "platform/Defaults.h"
+#include "platform/SettingsStore.h"
 #include "prefs/Options.h"
 #include "prefs/RandomPicture.h"
 #include "support/TestSupport.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QTest>
+
+#include <sys/stat.h>
 
 class LauncherTest : public QObject {
     Q_OBJECT
@@ -56,7 +60,9 @@ private Q_SLOTS:
             mSettings.SetRaw("Settings/ClientIndex", clientIndex);
         }
         Quake2 game;
-        Launcher(game).WriteSettings();
+        SettingsStore settings;
+        Launcher(game).WriteSettings(settings);
+        QVERIFY(settings.Save().Ok());
         QTEST(mSettings.Raw("Settings/LaunchType"), "launchTypeWritten");
         QTEST(mSettings.Raw("Settings/ClientIndex"), "clientIndexWritten");
         QCOMPARE(mSettings.Raw("Settings/ServerIndex"), QStringLiteral("-1"));
@@ -152,6 +158,92 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(f.install.Absolute("fakegame.log")));
     }
 
+    // The profile file as the settings name it: what a load reports and
+    // keeps, and whether the save at exit rewrites it. The file holds one
+    // profile; the run adds a profile and a server configuration unless the
+    // row leaves the lists unchanged.
+    void recordFilesTheSettingsName_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("problem");
+        QTest::addColumn<int>("loaded");
+        QTest::addColumn<bool>("rewritten");
+        const auto row = [](const char* kind, QString problem, int loaded, bool rewritten) {
+            QTest::newRow(kind) << QString(kind) << problem << loaded << rewritten;
+        };
+        row("dotfile", "", 1, true);
+        row("empty setting", "", 1, true);
+        row("unchanged", "", 1, false);
+        row("named twice", "named for two lists", 1, true);
+        row("folder", "not an ordinary file", 0, false);
+        row("fifo", "not an ordinary file", 0, false);
+        row("unreadable", "could not be read", 0, false);
+    }
+    void recordFilesTheSettingsName() {
+        QFETCH(QString, kind);
+        QFETCH(QString, problem);
+        QFETCH(int, loaded);
+        QFETCH(bool, rewritten);
+        CurrentDirectoryGuard guard;
+        QTemporaryDir dir;
+        QDir::setCurrent(dir.path());
+        const QByteArray profile = "\"me\"\r\n\"me.cfg\"\r\n";
+        const QDateTime yesterday = QDateTime::currentDateTime().addDays(-1);
+        const QString path = dir.filePath(kind == "dotfile" ? ".corvale-clients" : "cvclients.dat");
+        if (kind == "folder") {
+            QVERIFY(QDir().mkdir(path));
+        } else if (kind == "fifo") {
+            QCOMPARE(mkfifo(QFile::encodeName(path), 0600), 0);
+        } else {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(profile) == profile.size());
+            QVERIFY(file.flush() && file.setFileTime(yesterday, QFileDevice::FileModificationTime));
+        }
+        if (kind == "unreadable") {
+            QFile::setPermissions(path, {});
+            if (QFile(path).open(QIODevice::ReadOnly))
+                QSKIP("This user can read every file");
+        }
+        mSettings.SetRaw("Settings/ClientFile", kind == "empty setting" ? "" : path);
+        if (kind == "named twice")
+            mSettings.SetRaw("Settings/ServerFile", dir.path() + "/./cvclients.dat");
+
+        Quake2 game;
+        Launcher launcher(game);
+        const QStringList problems = launcher.LoadCollections();
+        QCOMPARE(problems.size(), problem.isEmpty() ? 0 : 1);
+        QVERIFY(problems.join("").contains(problem));
+        QCOMPARE(int(launcher.mClients.size()), loaded);
+        QVERIFY(launcher.mServers.empty());
+        if (kind != "unchanged") {
+            launcher.mClients.push_back({"new", ""});
+            launcher.mServers.emplace_back();
+        }
+        QCOMPARE(launcher.SaveCollections(), QStringList());
+        const QFileInfo after(path);
+        QCOMPARE(after.isDir(), kind == "folder");
+        QCOMPARE(after.isFile(), kind != "folder" && kind != "fifo");
+        if (rewritten)
+            QCOMPARE(FileBytes(path), profile + "\"new\"\r\n\"\"\r\n");
+        else if (after.isFile())
+            QCOMPARE(after.lastModified(), yesterday);
+    }
+
+    // A start directory that cannot be written (a desktop menu starts programs
+    // in "/") puts the record files in the user's data folder.
+    void recordFilesOutsideAReadOnlyStartDirectory() {
+        CurrentDirectoryGuard guard;
+        QTemporaryDir data;
+        qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
+        // Not writable even for root.
+        QVERIFY(QDir::setCurrent("/proc/1"));
+        Quake2 game;
+        const QString file = Launcher(game).mRemoteServerFile;
+        qunsetenv("XDG_DATA_HOME");
+        QVERIFY(file.startsWith(data.path() + "/"));
+        QVERIFY(file.endsWith("/cvremotes.dat"));
+        QVERIFY(QFileInfo(QFileInfo(file).path()).isDir());
+    }
+
     void optionsAndPictureSettings() {
         Quake2 game;
         {
@@ -164,8 +256,10 @@ private Q_SLOTS:
             options.Apply("/games/q2", "q2.bin", "kate", true);
             picture.ImageFile = "/pictures/a b.png";
             picture.StretchToFit = true;
-            options.Save();
-            picture.Save();
+            SettingsStore settings;
+            options.Save(settings);
+            picture.Save(settings);
+            QVERIFY(settings.Save().Ok());
         }
         QCOMPARE(mSettings.Raw("Options/Path"), QStringLiteral("/games/q2/"));
         QCOMPARE(mSettings.Raw("Options/CloseOnLaunch"), QStringLiteral("True"));

@@ -5,50 +5,34 @@
 #include "common/RecordWriter.h"
 #include "common/ScriptWriter.h"
 #include "game/Quake2.h"
-#include "platform/FileSystem.h"
 #include "platform/SettingsStore.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QObject>
 
-namespace {
-
-const QString kSection = QStringLiteral("Settings");
-const QString kTitle = QStringLiteral("Corvale");
-
-QString InStartDirectory(const QString& fileName) {
-    return QDir::toNativeSeparators(QDir::currentPath()) + QDir::separator() + fileName;
-}
-
-} // namespace
-
 Launcher::Launcher(Quake2& game) : mGame(game) {
-    mLaunchConfig = SettingsStore::ReadText(kSection, QStringLiteral("LaunchConfig"),
-                                            kTitle + QStringLiteral(".cfg"));
-    mClientFile = SettingsStore::ReadText(kSection, QStringLiteral("ClientFile"),
-                                          InStartDirectory(QStringLiteral("cvclients.dat")));
-    mServerFile = SettingsStore::ReadText(kSection, QStringLiteral("ServerFile"),
-                                          InStartDirectory(QStringLiteral("cvservers.dat")));
-    mRemoteServerFile = SettingsStore::ReadText(kSection, QStringLiteral("RemoteServerFile"),
-                                                InStartDirectory(QStringLiteral("cvremotes.dat")));
-    mClientIndex = SettingsStore::ReadInt16(kSection, QStringLiteral("ClientIndex"), -1);
-    mServerIndex = SettingsStore::ReadInt16(kSection, QStringLiteral("ServerIndex"), -1);
-    mRemoteServerIndex =
-        SettingsStore::ReadInt16(kSection, QStringLiteral("RemoteServerIndex"), -1);
-    SetLaunchType(SettingsStore::ReadInt16(kSection, QStringLiteral("LaunchType"), ListenServer));
+    mLaunchConfig = SettingsStore::Read(Setting::LaunchConfig);
+    mClientFile = SettingsStore::Read(Setting::ClientFile);
+    mServerFile = SettingsStore::Read(Setting::ServerFile);
+    mRemoteServerFile = SettingsStore::Read(Setting::RemoteServerFile);
+    mClientIndex = SettingsStore::Read(Setting::ClientIndex);
+    mServerIndex = SettingsStore::Read(Setting::ServerIndex);
+    mRemoteServerIndex = SettingsStore::Read(Setting::RemoteServerIndex);
+    SetLaunchType(SettingsStore::Read(Setting::LaunchType));
 }
 
-void Launcher::WriteSettings() const {
-    SettingsStore::WriteText(kSection, QStringLiteral("LaunchConfig"), mLaunchConfig);
-    SettingsStore::WriteText(kSection, QStringLiteral("ClientFile"), mClientFile);
-    SettingsStore::WriteText(kSection, QStringLiteral("ServerFile"), mServerFile);
-    SettingsStore::WriteText(kSection, QStringLiteral("RemoteServerFile"), mRemoteServerFile);
-    SettingsStore::WriteInt(kSection, QStringLiteral("ClientIndex"), mClientIndex);
-    SettingsStore::WriteInt(kSection, QStringLiteral("ServerIndex"), mServerIndex);
-    SettingsStore::WriteInt(kSection, QStringLiteral("RemoteServerIndex"), mRemoteServerIndex);
-    SettingsStore::WriteInt(kSection, QStringLiteral("LaunchType"), CurrentLaunchType());
+void Launcher::WriteSettings(SettingsStore& settings) const {
+    settings.Write(Setting::LaunchConfig, mLaunchConfig);
+    settings.Write(Setting::ClientFile, mClientFile);
+    settings.Write(Setting::ServerFile, mServerFile);
+    settings.Write(Setting::RemoteServerFile, mRemoteServerFile);
+    settings.Write(Setting::ClientIndex, mClientIndex);
+    settings.Write(Setting::ServerIndex, mServerIndex);
+    settings.Write(Setting::RemoteServerIndex, mRemoteServerIndex);
+    settings.Write(Setting::LaunchType, CurrentLaunchType());
 }
 
 // Any value but 0 and 2 is the listen server.
@@ -75,16 +59,22 @@ QString Launcher::CommandLine() const {
 
 namespace {
 
-template <typename Record>
-Result<> SaveRecords(const QString& path, const std::vector<Record>& records) {
+template <typename Record> QByteArray RecordBytes(const std::vector<Record>& records) {
     RecordWriter writer;
     for (const Record& record : records)
         record.SaveToFile(writer);
-    return WriteWholeFile(path, writer.Bytes());
+    return writer.Bytes();
 }
 
 QString BackupPath(const QString& path) {
     return path + QStringLiteral(".bak");
+}
+
+// The same text for two names of one file (a relative name, a link).
+QString FileIdentity(const QString& path) {
+    const QFileInfo info(path);
+    const QString canonical = info.canonicalFilePath();
+    return canonical.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : canonical;
 }
 
 } // namespace
@@ -93,50 +83,80 @@ QStringList Launcher::LoadCollections() {
     mClients.clear();
     mServers.clear();
     mRemoteServers.clear();
-    mUnsafeToSave.clear();
+    mSaveable.fill(true);
 
     QStringList problems;
-    auto load = [&](const QString& path, auto& records) {
-        if (!FileSystem::IsOrdinaryFile(path))
+    QStringList filesInUse;
+    auto load = [&](int list, const QString& path, auto& records) {
+        const QString shown = QDir::toNativeSeparators(path);
+        const QString identity = FileIdentity(path);
+        if (filesInUse.contains(identity)) {
+            mSaveable[list] = false;
+            problems << QObject::tr("The file %1 is named for two lists. It keeps the first of "
+                                    "them; the other starts empty and will not be saved.")
+                            .arg(shown);
             return;
+        }
+        filesInUse << identity;
+        const QFileInfo info(path);
+        if (!info.exists())
+            return;
+        if (!info.isFile()) {
+            mSaveable[list] = false;
+            problems << QObject::tr("%1 is not an ordinary file. It was not read, and it will not "
+                                    "be overwritten in this run.")
+                            .arg(shown);
+            return;
+        }
         const Result<QByteArray> bytes = ReadWholeFile(path);
-        const Result<> loaded =
-            bytes ? LoadRecords(*bytes, records) : Result<>::Failure(bytes.Error());
+        if (!bytes) {
+            mSaveable[list] = false;
+            problems << QObject::tr("The file %1 could not be read (%2). It will not be "
+                                    "overwritten in this run.")
+                            .arg(shown, bytes.Error());
+            return;
+        }
+        const Result<> loaded = LoadRecords(*bytes, records);
         if (loaded)
             return;
-        const QString fault = loaded.Error();
         // Keep the original before this run overwrites it at exit.
         QFile::remove(BackupPath(path));
         if (QFile::copy(path, BackupPath(path))) {
             problems << QObject::tr("The file %1 could not be read whole (%2). The records before "
                                     "the fault were loaded; the original file was kept as %3.")
-                            .arg(QDir::toNativeSeparators(path), fault,
-                                 QDir::toNativeSeparators(BackupPath(path)));
+                            .arg(shown, loaded.Error(), QDir::toNativeSeparators(BackupPath(path)));
         } else {
-            mUnsafeToSave << path;
+            mSaveable[list] = false;
             problems << QObject::tr("The file %1 could not be read whole (%2), and no copy of it "
                                     "could be made. It will not be overwritten in this run.")
-                            .arg(QDir::toNativeSeparators(path), fault);
+                            .arg(shown, loaded.Error());
         }
     };
-    load(mClientFile, mClients);
-    load(mServerFile, mServers);
-    load(mRemoteServerFile, mRemoteServers);
+    load(0, mClientFile, mClients);
+    load(1, mServerFile, mServers);
+    load(2, mRemoteServerFile, mRemoteServers);
     return problems;
 }
 
 QStringList Launcher::SaveCollections() const {
     QStringList problems;
-    auto save = [&](const QString& path, const auto& records) {
-        if (mUnsafeToSave.contains(path))
+    auto save = [&](int list, const QString& path, const auto& records) {
+        if (!mSaveable[list])
             return;
-        if (const Result<> saved = SaveRecords(path, records); !saved)
+        const QByteArray bytes = RecordBytes(records);
+        // An unchanged file is already the durable copy: rewriting it would
+        // only cost a sync.
+        if (QFileInfo(path).isFile()) {
+            if (const Result<QByteArray> old = ReadWholeFile(path); old && *old == bytes)
+                return;
+        }
+        if (const Result<> saved = WriteWholeFile(path, bytes); !saved)
             problems << QObject::tr("The file %1 could not be saved: %2")
                             .arg(QDir::toNativeSeparators(path), saved.Error());
     };
-    save(mClientFile, mClients);
-    save(mServerFile, mServers);
-    save(mRemoteServerFile, mRemoteServers);
+    save(0, mClientFile, mClients);
+    save(1, mServerFile, mServers);
+    save(2, mRemoteServerFile, mRemoteServers);
     return problems;
 }
 

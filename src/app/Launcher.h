@@ -7,22 +7,24 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <optional>
 #include <vector>
 
 class Quake2;
+class SettingsStore;
 
 // The launcher's state between runs: the record file paths, the launch
 // script name, the three saved list selections and the launch type. Created
-// with the main window (reading the "Settings" section) and written back by
-// WriteSettings() at the end of the run.
+// with the main window (reading the "Settings" section) and handed back to
+// the settings by WriteSettings() at the end of the run.
 class Launcher {
 public:
     enum LaunchType : qint16 { DedicatedServer = 0, ListenServer = 1, ClientOnly = 2 };
 
     explicit Launcher(Quake2& game);
 
-    void WriteSettings() const;
+    void WriteSettings(SettingsStore& settings) const;
 
     void SetLaunchType(int type);
     LaunchType CurrentLaunchType() const;
@@ -31,12 +33,16 @@ public:
     // game directory, unquoted.
     QString CommandLine() const;
 
-    // Fills the three collections from their record files. A file that could
-    // not be read whole keeps the records before the fault; its original is
-    // copied to "<file>.bak" and it is named in the returned messages.
+    // Fills the three collections from their record files; returns a message
+    // for each file that needs the user's attention. A file that could not be
+    // read whole keeps the records before the fault and its original is
+    // copied to "<file>.bak". A file that could not be read at all, that is
+    // not an ordinary file, or that an earlier list already uses is not
+    // written at the end of the run.
     QStringList LoadCollections();
-    // Writes the three collections to their files; returns a message for each
-    // file that could not be written (that file keeps its old contents).
+    // Writes the three collections to their files, leaving a file alone whose
+    // bytes would not change; returns a message for each file that could not
+    // be written (that file keeps its old contents).
     QStringList SaveCollections() const;
 
     // Sets the game's current game directory for the selected server list
@@ -75,7 +81,7 @@ public:
     bool mClientOnly = false;
 
 private:
-    // Files that could not be read whole and whose original could not be kept
-    // as a copy: never overwritten in this run.
-    QStringList mUnsafeToSave;
+    // For the profile, server and remote server files: false when this run
+    // must not write the file (see LoadCollections).
+    std::array<bool, 3> mSaveable{true, true, true};
 };

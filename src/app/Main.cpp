@@ -1,13 +1,26 @@
 #include "app/Main.h"
 
+#include "app/SessionEnd.h"
+#include "app/SingleInstance.h"
 #include "app/frmCorvale.h"
 #include "game/Quake2.h"
 #include "platform/Look.h"
+#include "platform/Prompts.h"
+#include "platform/SettingsStore.h"
 
 #include <QApplication>
+#include <QFileInfo>
 
 int Main(QApplication& application) {
     ApplyLook(application);
+    SingleInstance instance(QFileInfo(SettingsStore::FileName()).absolutePath());
+    if (!instance.IsFirst()) {
+        if (instance.BringRunningCopyForward())
+            return 0;
+        Prompts::Message(nullptr, QApplication::translate("Main", "Corvale is already running"),
+                         Prompts::Icon::Warning);
+        return 1;
+    }
     Quake2 game;
     gQuake2 = &game;
     int exitCode = 0;
@@ -16,6 +29,15 @@ int Main(QApplication& application) {
         gMainForm = &mainForm;
         mainForm.Load();
         mainForm.show();
+        QObject::connect(&instance, &SingleInstance::forwardRequested, &mainForm,
+                         &frmCorvale::BringForward);
+        // A logout, shutdown or kill saves as a normal close does, then ends
+        // the run, also from inside a dialog.
+        SessionEnd sessionEnd(application);
+        QObject::connect(&sessionEnd, &SessionEnd::endRequested, &mainForm, [&mainForm] {
+            mainForm.close();
+            QCoreApplication::exit(0);
+        });
         exitCode = application.exec();
         gMainForm = nullptr;
     }

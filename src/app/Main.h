@@ -2,6 +2,9 @@
 
 class QApplication;
 
-// Starts Corvale: creates the game object and the main window, shows the
-// window and runs until it is closed. Returns the process exit code.
+// Starts Corvale: unless another copy runs with the same settings (which is
+// then brought forward, and nothing is written), creates the game object and
+// the main window, shows the window and runs until it is closed or the
+// session ends. Returns the process exit code: 0 after a run, and for a later
+// copy 0 when the running one came forward, 1 when it only said so.
 int Main(QApplication& application);

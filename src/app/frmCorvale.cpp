@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDateTime>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QLocale>
 #include <QMouseEvent>
@@ -24,10 +25,39 @@ frmCorvale* gMainForm = nullptr;
 
 namespace {
 
-const QString kSettings = QStringLiteral("Settings");
-constexpr double kTwipsPerPixel = 15.0;
-constexpr double kDefaultLeft = 1000, kDefaultTop = 1000, kDefaultWidth = 7710,
-                 kDefaultHeight = 7665;
+constexpr int kTwipsPerPixel = 15;
+
+int Pixels(int twips) {
+    return qRound(double(twips) / kTwipsPerPixel);
+}
+
+QRect DefaultPlacement() {
+    return QRect(Pixels(Setting::MainLeft.defaultValue), Pixels(Setting::MainTop.defaultValue),
+                 Pixels(Setting::MainWidth.defaultValue), Pixels(Setting::MainHeight.defaultValue));
+}
+
+bool InBounds(const TwipsSetting& setting, int pixels) {
+    const qint64 twips = qint64(pixels) * kTwipsPerPixel;
+    return twips >= setting.minimum && twips <= setting.maximum;
+}
+
+// A placement the user can reach: every value within what the settings take
+// back, and a good part of the window (100 by 50 pixels) on some screen.
+bool Usable(const QRect& placement) {
+    if (!InBounds(Setting::MainLeft, placement.x()) || !InBounds(Setting::MainTop, placement.y()) ||
+        !InBounds(Setting::MainWidth, placement.width()) ||
+        !InBounds(Setting::MainHeight, placement.height()))
+        return false;
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    if (screens.isEmpty())
+        return true;
+    for (const QScreen* screen : screens) {
+        const QRect visible = screen->availableGeometry().intersected(placement);
+        if (visible.width() >= 100 && visible.height() >= 50)
+            return true;
+    }
+    return false;
+}
 
 qint16 SelectedRow(const QListWidget* list) {
     const QList<QListWidgetItem*> selected = list->selectedItems();
@@ -97,9 +127,7 @@ frmCorvale::frmCorvale(Quake2& game, QWidget* parent)
     StartClock();
 }
 
-frmCorvale::~frmCorvale() {
-    mLauncher.WriteSettings();
-}
+frmCorvale::~frmCorvale() = default;
 
 void frmCorvale::StartClock() {
     auto* ready = new QLabel(tr("Ready"));
@@ -129,33 +157,31 @@ void frmCorvale::Load() {
     SetupWindow();
 }
 
+// The stored placement, used whole or not at all: a value that is not a
+// number or out of range, or a window that would be out of reach, gives the
+// default placement.
 void frmCorvale::PlaceWindow() {
-    const auto read = [](const char* key, double fallback) {
-        return SettingsStore::ReadNumber(kSettings, QLatin1String(key), fallback) / kTwipsPerPixel;
-    };
-    QRect placement(qRound(read("MainLeft", kDefaultLeft)), qRound(read("MainTop", kDefaultTop)),
-                    qRound(read("MainWidth", kDefaultWidth)),
-                    qRound(read("MainHeight", kDefaultHeight)));
-    // A window placed off every screen could not be reached again.
-    bool onScreen = QGuiApplication::screens().isEmpty();
-    for (const QScreen* screen : QGuiApplication::screens())
-        onScreen = onScreen || screen->availableGeometry().intersects(placement);
-    if (!onScreen || placement.width() <= 0 || placement.height() <= 0)
-        placement =
-            QRect(qRound(kDefaultLeft / kTwipsPerPixel), qRound(kDefaultTop / kTwipsPerPixel),
-                  qRound(kDefaultWidth / kTwipsPerPixel), qRound(kDefaultHeight / kTwipsPerPixel));
+    const std::optional<int> left = SettingsStore::Read(Setting::MainLeft);
+    const std::optional<int> top = SettingsStore::Read(Setting::MainTop);
+    const std::optional<int> width = SettingsStore::Read(Setting::MainWidth);
+    const std::optional<int> height = SettingsStore::Read(Setting::MainHeight);
+    QRect placement;
+    if (left && top && width && height)
+        placement = QRect(Pixels(*left), Pixels(*top), Pixels(*width), Pixels(*height));
+    if (!Usable(placement))
+        placement = DefaultPlacement();
     move(placement.topLeft());
     resize(placement.size());
 }
 
-void frmCorvale::SavePlacement() const {
-    const auto write = [](const char* key, int pixels) {
-        SettingsStore::WriteNumber(kSettings, QLatin1String(key), pixels * kTwipsPerPixel);
-    };
-    write("MainLeft", pos().x());
-    write("MainTop", pos().y());
-    write("MainWidth", width());
-    write("MainHeight", height());
+void frmCorvale::SavePlacement(SettingsStore& settings) const {
+    QRect placement(pos(), size());
+    if (!Usable(placement))
+        placement = DefaultPlacement();
+    settings.Write(Setting::MainLeft, placement.x() * kTwipsPerPixel);
+    settings.Write(Setting::MainTop, placement.y() * kTwipsPerPixel);
+    settings.Write(Setting::MainWidth, placement.width() * kTwipsPerPixel);
+    settings.Write(Setting::MainHeight, placement.height() * kTwipsPerPixel);
 }
 
 void frmCorvale::SetupWindow() {
@@ -450,6 +476,14 @@ void frmCorvale::ShowPicture(bool afterDialog) {
         ui->imgRandom->setScaledContents(mRandomPicture->StretchToFit);
     if (mRandomPicture->ImageFile.isEmpty())
         return;
+    // Reading a FIFO or a device would block for good: only ordinary files
+    // are opened.
+    const QFileInfo file(mRandomPicture->ImageFile);
+    if (file.exists() && !file.isFile()) {
+        if (afterDialog)
+            Prompts::Message(this, tr("Not an ordinary file"), Prompts::Icon::Warning);
+        return;
+    }
     QImageReader reader(mRandomPicture->ImageFile);
     const QImage image = reader.read();
     if (image.isNull()) {
@@ -465,30 +499,42 @@ void frmCorvale::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void frmCorvale::SaveState() {
+QStringList frmCorvale::SaveState() {
     if (!mLauncher.mDedicated)
         mLauncher.mClientIndex = ClientSelection();
     if (mLauncher.mClientOnly)
         mLauncher.mRemoteServerIndex = ServerSelection();
     else
         mLauncher.mServerIndex = ServerSelection();
-    const QStringList problems = mLauncher.SaveCollections();
+    return mLauncher.SaveCollections();
+}
+
+// Stores everything once per run, whatever ends it (a close, close on launch,
+// the end of the session). The companion objects stay until the window goes,
+// so that code resumed after an interrupted dialog still finds them.
+void frmCorvale::Unload() {
+    // A window that was never loaded holds no lists to store.
+    if (mUnloaded || !mOptions)
+        return;
+    mUnloaded = true;
+    QStringList problems = SaveState();
+    SettingsStore settings;
+    if (!isMinimized())
+        SavePlacement(settings);
+    if (mOptions)
+        mOptions->Save(settings);
+    if (mRandomPicture)
+        mRandomPicture->Save(settings);
+    mLauncher.WriteSettings(settings);
+    if (const Result<> saved = settings.Save(); !saved)
+        problems << saved.Error();
     if (!problems.isEmpty())
         Prompts::Message(this, problems.join(QStringLiteral("\n\n")), Prompts::Icon::Warning);
 }
 
-void frmCorvale::Unload() {
-    if (mUnloaded)
-        return;
-    mUnloaded = true;
-    SaveState();
-    if (!isMinimized())
-        SavePlacement();
-    if (mOptions)
-        mOptions->Save();
-    if (mRandomPicture)
-        mRandomPicture->Save();
-    mOptions.reset();
-    mRandomPicture.reset();
-    mDefaultServer.reset();
+void frmCorvale::BringForward() {
+    if (isMinimized())
+        showNormal();
+    raise();
+    activateWindow();
 }

@@ -13,6 +13,7 @@
 class QLabel;
 class QListWidget;
 class QPushButton;
+class SettingsStore;
 class Quake2;
 
 namespace Ui {
@@ -21,8 +22,8 @@ class frmCorvale;
 
 // The main window: the server list and the profile list with their buttons,
 // the launch type, the Launch button and the picture. Creating it reads the
-// launcher settings; Load() fills it; closing it stores the lists, the
-// placement and the options; destroying it writes the launcher settings.
+// launcher settings; Load() fills it; closing it stores the lists, and then
+// the placement, the options and the launcher settings in one write.
 class frmCorvale : public QMainWindow {
     Q_OBJECT
 public:
@@ -34,6 +35,9 @@ public:
     void Load();
 
     Launcher& State() { return mLauncher; }
+
+    // Shows the window over the others, restored if it was minimized.
+    void BringForward();
 
     std::unique_ptr<Options> mOptions;
     std::unique_ptr<RandomPicture> mRandomPicture;
@@ -59,11 +63,11 @@ private:
     void FillClientList();
     void ApplyLaunchType();
     void SwitchLaunchType(int type);
-    void SaveState();
+    QStringList SaveState();
     void Unload();
 
     void PlaceWindow();
-    void SavePlacement() const;
+    void SavePlacement(SettingsStore& settings) const;
     void ShowPicture(bool afterDialog);
     void StartClock();
 

@@ -1,84 +1,158 @@
 #include "platform/SettingsStore.h"
 
-#include <QLocale>
+#include "platform/Defaults.h"
+#include "platform/RecordLocation.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QSettings>
 
-#include <optional>
+#include <cmath>
+
+namespace Setting {
+
+namespace {
+constexpr const char* kSettings = "Settings";
+constexpr const char* kOptions = "Options";
+// Window placements: positions within 32768 pixels of the origin, sizes from
+// 100 to 32768 pixels, at 15 twips a pixel.
+constexpr int kFarthest = 32768 * 15;
+constexpr int kSmallest = 100 * 15;
+} // namespace
+
+const TextSetting LaunchConfig{kSettings, "LaunchConfig",
+                               [] { return QStringLiteral("Corvale.cfg"); }};
+const TextSetting ClientFile{kSettings, "ClientFile",
+                             [] { return DefaultRecordFile(QStringLiteral("cvclients.dat")); },
+                             true};
+const TextSetting ServerFile{kSettings, "ServerFile",
+                             [] { return DefaultRecordFile(QStringLiteral("cvservers.dat")); },
+                             true};
+const TextSetting RemoteServerFile{
+    kSettings, "RemoteServerFile",
+    [] { return DefaultRecordFile(QStringLiteral("cvremotes.dat")); }, true};
+const Int16Setting ClientIndex{kSettings, "ClientIndex", -1};
+const Int16Setting ServerIndex{kSettings, "ServerIndex", -1};
+const Int16Setting RemoteServerIndex{kSettings, "RemoteServerIndex", -1};
+const Int16Setting LaunchType{kSettings, "LaunchType", 1};
+const TwipsSetting MainLeft{kSettings, "MainLeft", 1000, -kFarthest, kFarthest};
+const TwipsSetting MainTop{kSettings, "MainTop", 1000, -kFarthest, kFarthest};
+const TwipsSetting MainWidth{kSettings, "MainWidth", 7710, kSmallest, kFarthest};
+const TwipsSetting MainHeight{kSettings, "MainHeight", 7665, kSmallest, kFarthest};
+
+const TextSetting Path{kOptions, "Path", &Defaults::GamePath};
+const TextSetting Executable{kOptions, "Executable", &Defaults::GameExecutable};
+const TextSetting Viewer{kOptions, "Viewer", &Defaults::TextViewer};
+const TextSetting RandomPicture{kOptions, "RandomPicture", [] { return QString(); }};
+const BoolSetting CloseOnLaunch{kOptions, "CloseOnLaunch", false};
+const BoolSetting StretchToFit{kOptions, "StretchToFit", false};
+
+} // namespace Setting
 
 namespace {
 
-QString KeyPath(const QString& section, const QString& key) {
-    return section + u'/' + key;
+QSettings UserSettings() {
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Corvale"),
+                     QStringLiteral("Corvale"));
 }
 
-std::optional<QString> Stored(const QString& section, const QString& key) {
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Corvale"),
-                       QStringLiteral("Corvale"));
-    const QVariant value = settings.value(KeyPath(section, key));
-    if (!value.isValid())
-        return std::nullopt;
-    return value.toString();
+QString KeyPath(const char* section, const char* key) {
+    return QLatin1String(section) + u'/' + QLatin1String(key);
 }
 
-void Store(const QString& section, const QString& key, const QString& value) {
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Corvale"),
-                       QStringLiteral("Corvale"));
-    settings.setValue(KeyPath(section, key), value);
+// The stored text; null when the key is missing.
+QString Stored(const char* section, const char* key) {
+    const QVariant value = UserSettings().value(KeyPath(section, key));
+    return value.isValid() ? value.toString() : QString();
+}
+
+QString WhySaveFailed(const QString& fileName, QSettings::Status status) {
+    if (status == QSettings::FormatError)
+        return QCoreApplication::translate("SettingsStore", "the file is not a settings file");
+    const QFileInfo file(fileName);
+    if (file.exists() && !file.isWritable())
+        return QCoreApplication::translate("SettingsStore", "the file is read-only");
+    if (!QFileInfo(file.absolutePath()).isDir() || !QFileInfo(file.absolutePath()).isWritable())
+        return QCoreApplication::translate("SettingsStore", "its folder cannot be written");
+    return QCoreApplication::translate("SettingsStore", "the file could not be written");
 }
 
 } // namespace
 
-QString SettingsStore::ReadText(const QString& section, const QString& key,
-                                const QString& defaultValue) {
-    return Stored(section, key).value_or(defaultValue);
+QString SettingsStore::Read(const TextSetting& setting) {
+    const QString text = Stored(setting.section, setting.key);
+    if (text.isNull() || (text.isEmpty() && setting.emptyReadsAsDefault))
+        return setting.defaultValue();
+    return text;
 }
 
-qint16 SettingsStore::ReadInt16(const QString& section, const QString& key, qint16 defaultValue) {
-    const std::optional<QString> text = Stored(section, key);
-    if (!text)
-        return defaultValue;
+qint16 SettingsStore::Read(const Int16Setting& setting) {
     bool ok = false;
-    const short value = text->trimmed().toShort(&ok);
-    return ok ? value : defaultValue;
+    const short value = Stored(setting.section, setting.key).trimmed().toShort(&ok);
+    return ok ? value : setting.defaultValue;
 }
 
-double SettingsStore::ReadNumber(const QString& section, const QString& key, double defaultValue) {
-    const std::optional<QString> text = Stored(section, key);
-    if (!text)
-        return defaultValue;
-    bool ok = false;
-    const double value = text->trimmed().toDouble(&ok);
-    return ok ? value : defaultValue;
-}
-
-bool SettingsStore::ReadBool(const QString& section, const QString& key, bool defaultValue) {
-    const std::optional<QString> text = Stored(section, key);
-    if (!text)
-        return defaultValue;
-    const QString word = text->trimmed();
+bool SettingsStore::Read(const BoolSetting& setting) {
+    const QString word = Stored(setting.section, setting.key).trimmed();
     if (word.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0)
         return true;
     if (word.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0)
         return false;
     bool ok = false;
     const double number = word.toDouble(&ok);
-    return ok ? number != 0 : defaultValue;
+    return ok ? number != 0 : setting.defaultValue;
 }
 
-void SettingsStore::WriteText(const QString& section, const QString& key, const QString& value) {
-    Store(section, key, value);
+std::optional<int> SettingsStore::Read(const TwipsSetting& setting) {
+    const QString text = Stored(setting.section, setting.key);
+    if (text.isNull())
+        return setting.defaultValue;
+    // Stored as a number of any form ("1005", "1.5e3"); rounded only once it
+    // is known to be a finite value in range.
+    bool ok = false;
+    const double value = text.trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(value) || value < setting.minimum || value > setting.maximum)
+        return std::nullopt;
+    return int(std::lround(value));
 }
 
-void SettingsStore::WriteInt(const QString& section, const QString& key, int value) {
-    Store(section, key, QString::number(value));
+QString SettingsStore::FileName() {
+    return UserSettings().fileName();
 }
 
-void SettingsStore::WriteNumber(const QString& section, const QString& key, double value) {
-    // The shortest text that reads back as the same value; the default keeps
-    // only six digits and turns 1234567 into "1.23457e+06".
-    Store(section, key, QString::number(value, 'g', QLocale::FloatingPointShortest));
+void SettingsStore::Write(const TextSetting& setting, const QString& value) {
+    mValues.append({KeyPath(setting.section, setting.key), value});
 }
 
-void SettingsStore::WriteBool(const QString& section, const QString& key, bool value) {
-    Store(section, key, value ? QStringLiteral("True") : QStringLiteral("False"));
+void SettingsStore::Write(const Int16Setting& setting, int value) {
+    mValues.append({KeyPath(setting.section, setting.key), QString::number(value)});
+}
+
+void SettingsStore::Write(const BoolSetting& setting, bool value) {
+    mValues.append({KeyPath(setting.section, setting.key),
+                    value ? QStringLiteral("True") : QStringLiteral("False")});
+}
+
+void SettingsStore::Write(const TwipsSetting& setting, int value) {
+    mValues.append({KeyPath(setting.section, setting.key), QString::number(value)});
+}
+
+Result<> SettingsStore::Save() {
+    QSettings settings = UserSettings();
+    // Only what differs is set, so that a run that changed nothing leaves the
+    // file alone.
+    for (const auto& [key, text] : std::as_const(mValues)) {
+        const QVariant stored = settings.value(key);
+        if (!stored.isValid() || stored.toString() != text)
+            settings.setValue(key, text);
+    }
+    mValues.clear();
+    settings.sync();
+    if (settings.status() == QSettings::NoError)
+        return {};
+    return Result<>::Failure(
+        QCoreApplication::translate("SettingsStore", "The settings could not be saved: %1 (%2)")
+            .arg(QDir::toNativeSeparators(settings.fileName()),
+                 WhySaveFailed(settings.fileName(), settings.status())));
 }

@@ -1,21 +1,78 @@
 #pragma once
 
+#include "common/Result.h"
+
+#include <QList>
 #include <QString>
 
-// The per-user settings of application "Corvale", addressed by section and
-// key. Every value is stored as text: numbers in decimal, booleans as "True"
-// or "False". Every read supplies a default, used when the key is missing or
-// its text does not convert.
+#include <optional>
+#include <utility>
+
+// The per-user settings of application "Corvale": every key with its section,
+// the type of its value (the type of its row) and its default. Values are
+// stored as text: numbers in decimal, booleans as "True" or "False".
+struct TextSetting {
+    const char* section;
+    const char* key;
+    QString (*defaultValue)();
+    // A stored empty text reads as the default (for file paths).
+    bool emptyReadsAsDefault = false;
+};
+struct Int16Setting {
+    const char* section;
+    const char* key;
+    qint16 defaultValue;
+};
+struct BoolSetting {
+    const char* section;
+    const char* key;
+    bool defaultValue;
+};
+// A window coordinate or size in twips, usable only within its bounds.
+struct TwipsSetting {
+    const char* section;
+    const char* key;
+    int defaultValue;
+    int minimum;
+    int maximum;
+};
+
+namespace Setting {
+// "Settings": the launcher state and the main window's placement.
+extern const TextSetting LaunchConfig, ClientFile, ServerFile, RemoteServerFile;
+extern const Int16Setting ClientIndex, ServerIndex, RemoteServerIndex, LaunchType;
+extern const TwipsSetting MainLeft, MainTop, MainWidth, MainHeight;
+// "Options": the program options and the picture.
+extern const TextSetting Path, Executable, Viewer, RandomPicture;
+extern const BoolSetting CloseOnLaunch, StretchToFit;
+} // namespace Setting
+
+// Reads settings one at a time, and collects the values to store so that they
+// are all written at once, with at most one sync of the settings file.
 class SettingsStore {
 public:
-    static QString ReadText(const QString& section, const QString& key,
-                            const QString& defaultValue);
-    static qint16 ReadInt16(const QString& section, const QString& key, qint16 defaultValue);
-    static double ReadNumber(const QString& section, const QString& key, double defaultValue);
-    static bool ReadBool(const QString& section, const QString& key, bool defaultValue = false);
+    // The stored value, or the default when the key is missing or its text
+    // does not convert.
+    static QString Read(const TextSetting& setting);
+    static qint16 Read(const Int16Setting& setting);
+    static bool Read(const BoolSetting& setting);
+    // The default when the key is missing; nothing when its text is not a
+    // number or out of bounds.
+    static std::optional<int> Read(const TwipsSetting& setting);
 
-    static void WriteText(const QString& section, const QString& key, const QString& value);
-    static void WriteInt(const QString& section, const QString& key, int value);
-    static void WriteNumber(const QString& section, const QString& key, double value);
-    static void WriteBool(const QString& section, const QString& key, bool value);
+    // The settings file.
+    static QString FileName();
+
+    void Write(const TextSetting& setting, const QString& value);
+    void Write(const Int16Setting& setting, int value);
+    void Write(const BoolSetting& setting, bool value);
+    void Write(const TwipsSetting& setting, int value);
+
+    // Stores every value written so far that differs from the stored one and
+    // syncs the file once; fails with a message naming the file and the
+    // reason.
+    Result<> Save();
+
+private:
+    QList<std::pair<QString, QString>> mValues; // "Section/Key", stored text
 };

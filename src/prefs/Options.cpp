@@ -1,30 +1,23 @@
 #include "prefs/Options.h"
 
 #include "game/Quake2.h"
-#include "platform/Defaults.h"
 #include "platform/SettingsStore.h"
 
 #include <QDir>
 #include <QFileInfo>
 
-namespace {
-const QString kSection = QStringLiteral("Options");
-}
-
 Options::Options(Quake2& game) : mGame(game) {
-    mGame.SetPath(SettingsStore::ReadText(kSection, QStringLiteral("Path"), Defaults::GamePath()));
-    mGame.SetExecutable(SettingsStore::ReadText(kSection, QStringLiteral("Executable"),
-                                                Defaults::GameExecutable()));
-    mTextViewer =
-        SettingsStore::ReadText(kSection, QStringLiteral("Viewer"), Defaults::TextViewer());
-    mCloseOnLaunch = SettingsStore::ReadBool(kSection, QStringLiteral("CloseOnLaunch"));
+    mGame.SetPath(SettingsStore::Read(Setting::Path));
+    mGame.SetExecutable(SettingsStore::Read(Setting::Executable));
+    mTextViewer = SettingsStore::Read(Setting::Viewer);
+    mCloseOnLaunch = SettingsStore::Read(Setting::CloseOnLaunch);
 }
 
-void Options::Save() const {
-    SettingsStore::WriteText(kSection, QStringLiteral("Path"), mGame.Path());
-    SettingsStore::WriteText(kSection, QStringLiteral("Executable"), mGame.Executable());
-    SettingsStore::WriteText(kSection, QStringLiteral("Viewer"), mTextViewer);
-    SettingsStore::WriteBool(kSection, QStringLiteral("CloseOnLaunch"), mCloseOnLaunch);
+void Options::Save(SettingsStore& settings) const {
+    settings.Write(Setting::Path, mGame.Path());
+    settings.Write(Setting::Executable, mGame.Executable());
+    settings.Write(Setting::Viewer, mTextViewer);
+    settings.Write(Setting::CloseOnLaunch, mCloseOnLaunch);
 }
 
 void Options::Apply(const QString& path, const QString& executable, const QString& textViewer,

@@ -3,15 +3,16 @@
 #include <QString>
 
 class Quake2;
+class SettingsStore;
 
 // The program options: the game's folder and executable (held by the game
 // object), the text viewer and the close-on-launch flag. Created from the
-// "Options" settings; Save() writes all four keys back.
+// "Options" settings; Save() hands all four keys back to the settings.
 class Options {
 public:
     explicit Options(Quake2& game);
 
-    void Save() const;
+    void Save(SettingsStore& settings) const;
 
     QString TextViewer() const { return mTextViewer; }
     bool CloseOnLaunch() const { return mCloseOnLaunch; }

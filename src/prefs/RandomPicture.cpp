@@ -2,15 +2,11 @@
 
 #include "platform/SettingsStore.h"
 
-namespace {
-const QString kSection = QStringLiteral("Options");
-}
-
 RandomPicture::RandomPicture()
-    : ImageFile(SettingsStore::ReadText(kSection, QStringLiteral("RandomPicture"), QString())),
-      StretchToFit(SettingsStore::ReadBool(kSection, QStringLiteral("StretchToFit"))) {}
+    : ImageFile(SettingsStore::Read(Setting::RandomPicture)),
+      StretchToFit(SettingsStore::Read(Setting::StretchToFit)) {}
 
-void RandomPicture::Save() const {
-    SettingsStore::WriteText(kSection, QStringLiteral("RandomPicture"), ImageFile);
-    SettingsStore::WriteBool(kSection, QStringLiteral("StretchToFit"), StretchToFit);
+void RandomPicture::Save(SettingsStore& settings) const {
+    settings.Write(Setting::RandomPicture, ImageFile);
+    settings.Write(Setting::StretchToFit, StretchToFit);
 }

@@ -2,13 +2,16 @@
 
 #include <QString>
 
+class SettingsStore;
+
 // The picture shown in the main window: which file and whether to stretch it.
-// Created from the "Options" settings; Save() writes both keys back.
+// Created from the "Options" settings; Save() hands both keys back to
+// the settings.
 class RandomPicture {
 public:
     RandomPicture();
 
-    void Save() const;
+    void Save(SettingsStore& settings) const;
 
     QString ImageFile;
     bool StretchToFit = false;

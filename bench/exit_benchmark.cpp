@@ -1,0 +1,181 @@
+// Measures the exit of Corvale after a run that changed nothing: the file
+// syncs it performs (counted with strace) and the time from closing the
+// window to the process being gone, with empty lists and with large ones,
+// interleaved over several repetitions.
+// Usage: corvale_exit_benchmark [records] [repetitions]
+#include "app/Launcher.h"
+#include "app/Main.h"
+#include "app/frmCorvale.h"
+#include "game/Quake2.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QProcess>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <tuple>
+#include <vector>
+
+namespace {
+
+qint64 NowMicroseconds() {
+    return std::chrono::duration_cast<std::chrono::microseconds>(
+               std::chrono::system_clock::now().time_since_epoch())
+        .count();
+}
+
+// The child: Corvale as a user runs it, closed as soon as its event loop runs.
+int RunCorvale(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Corvale"));
+    QApplication::setOrganizationName(QStringLiteral("Corvale"));
+    QTimer::singleShot(0, [] {
+        std::printf("close %lld\n", NowMicroseconds());
+        std::fflush(stdout);
+        gMainForm->close();
+    });
+    return Main(application);
+}
+
+// A folder with settings and three record files of records entries each.
+struct Setup {
+    QTemporaryDir dir;
+    explicit Setup(int records) {
+        QDir(dir.path()).mkpath(QStringLiteral("work"));
+        Quake2 game;
+        Launcher launcher(game);
+        launcher.mClientFile = dir.filePath(QStringLiteral("work/cvclients.dat"));
+        launcher.mServerFile = dir.filePath(QStringLiteral("work/cvservers.dat"));
+        launcher.mRemoteServerFile = dir.filePath(QStringLiteral("work/cvremotes.dat"));
+        for (int i = 0; i < records; ++i) {
+            launcher.mClients.push_back(
+                {QStringLiteral("Player %1").arg(i), QStringLiteral("player%1.cfg").arg(i)});
+            ServerConfig server;
+            server.ID = QStringLiteral("Server %1").arg(i);
+            launcher.mServers.push_back(server);
+            launcher.mRemoteServers.push_back(
+                {QStringLiteral("10.0.%1.%2:27910").arg(i / 256).arg(i % 256)});
+        }
+        if (!launcher.SaveCollections().isEmpty())
+            qFatal("could not write the record files");
+        QSettings settings(SettingsFile(), QSettings::IniFormat);
+        settings.setValue(QStringLiteral("Settings/ClientFile"), launcher.mClientFile);
+        settings.setValue(QStringLiteral("Settings/ServerFile"), launcher.mServerFile);
+        settings.setValue(QStringLiteral("Settings/RemoteServerFile"), launcher.mRemoteServerFile);
+    }
+    QString SettingsFolder() const { return dir.filePath(QStringLiteral("config/Corvale")); }
+    QString SettingsFile() const { return SettingsFolder() + QStringLiteral("/Corvale.conf"); }
+};
+
+struct Exit {
+    double milliseconds = 0;
+    int runSyncs = 0;      // over the whole run
+    int syncs = 0;         // from the close on
+    int settingsSyncs = 0; // of those, in the settings folder
+};
+
+// Runs one copy to its end; with strace, counts the syncs of its exit.
+Exit RunOnce(const Setup& setup, bool traced) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"),
+                       setup.dir.filePath(QStringLiteral("config")));
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    const QString log = setup.dir.filePath(QStringLiteral("strace.log"));
+    QStringList arguments{QStringLiteral("--run")};
+    QString program = QCoreApplication::applicationFilePath();
+    if (traced) {
+        arguments.prepend(program);
+        arguments = QStringList{QStringLiteral("-f"),
+                                QStringLiteral("-ttt"),
+                                QStringLiteral("-y"),
+                                QStringLiteral("-e"),
+                                QStringLiteral("trace=fsync,fdatasync,sync_file_range,syncfs,sync"),
+                                QStringLiteral("-o"),
+                                log} +
+                    arguments;
+        program = QStringLiteral("strace");
+    }
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.setWorkingDirectory(setup.dir.filePath(QStringLiteral("work")));
+    process.start(program, arguments);
+    if (!process.waitForFinished(120000) || process.exitCode() != 0)
+        qFatal("the run failed: %s", process.readAllStandardError().constData());
+    const qint64 end = NowMicroseconds();
+    const QByteArray output = process.readAllStandardOutput();
+    const qint64 closed = output.mid(output.indexOf("close ") + 6).trimmed().toLongLong();
+    Exit exit;
+    exit.milliseconds = (end - closed) / 1000.0;
+    if (traced) {
+        QFile file(log);
+        file.open(QIODevice::ReadOnly);
+        for (const QByteArray& line : file.readAll().split('\n')) {
+            // "pid seconds.micro fdatasync(5</path>) = 0"
+            const QList<QByteArray> fields = line.split(' ');
+            if (fields.size() < 3 || fields[2].startsWith("+++") || fields[2].startsWith("---") ||
+                line.contains("resumed>"))
+                continue;
+            ++exit.runSyncs;
+            if (qint64(fields[1].toDouble() * 1e6) < closed)
+                continue;
+            ++exit.syncs;
+            if (line.contains(setup.SettingsFolder().toUtf8()))
+                ++exit.settingsSyncs;
+        }
+    }
+    return exit;
+}
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (argc > 1 && qstrcmp(argv[1], "--run") == 0)
+        return RunCorvale(argc, argv);
+    QCoreApplication application(argc, argv);
+    const int records = argc > 1 ? std::atoi(argv[1]) : 10000;
+    const int repetitions = argc > 2 ? std::atoi(argv[2]) : 7;
+    const bool strace = !QStandardPaths::findExecutable(QStringLiteral("strace")).isEmpty();
+
+    Setup empty(0), large(records);
+    // A first run writes every setting; the runs measured then change nothing.
+    RunOnce(empty, false);
+    RunOnce(large, false);
+    std::vector<double> emptyTimes, largeTimes;
+    for (int run = 0; run < repetitions; ++run) {
+        emptyTimes.push_back(RunOnce(empty, false).milliseconds);
+        largeTimes.push_back(RunOnce(large, false).milliseconds);
+    }
+    std::printf("exit after a run that changed nothing; large lists: %d entries each; %d "
+                "repetitions, interleaved\n",
+                records, repetitions);
+    for (const auto& [name, setup, times] : {std::tuple{"empty lists", &empty, &emptyTimes},
+                                             std::tuple{"large lists", &large, &largeTimes}}) {
+        std::printf("  %-16s min %7.2f ms  median %7.2f ms", name,
+                    *std::min_element(times->begin(), times->end()), Median(*times));
+        if (strace) {
+            const Exit traced = RunOnce(*setup, true);
+            std::printf("  exit syncs %d (goal <= 4), in the settings folder %d (goal <= 2);"
+                        " whole run %d",
+                        traced.syncs, traced.settingsSyncs, traced.runSyncs);
+        }
+        std::printf("\n");
+    }
+    std::printf("  ratio large/empty: min %.2f  median %.2f (goal <= 2)\n",
+                *std::min_element(largeTimes.begin(), largeTimes.end()) /
+                    *std::min_element(emptyTimes.begin(), emptyTimes.end()),
+                Median(largeTimes) / Median(emptyTimes));
+    if (!strace)
+        std::printf("  (strace not found: syncs not counted)\n");
+    return 0;
+}

@@ -1,0 +1,209 @@
+#include "app/Main.h"
+#include "app/frmCorvale.h"
+#include "game/Quake2.h"
+#include "platform/SettingsStore.h"
+#include "support/ScriptedPrompts.h"
+#include "support/TestSupport.h"
+
+#include <QLockFile>
+#include <QProcess>
+#include <QSettings>
+#include <QTimer>
+
+#include <csignal>
+#include <cstdio>
+
+namespace {
+
+// Runs this program as Corvale itself in a child process, with its settings
+// below root/config and its start directory root/work.
+class Copy {
+public:
+    explicit Copy(const QString& root) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("XDG_CONFIG_HOME", root + "/config");
+        environment.insert("QT_QPA_PLATFORM", "offscreen");
+        mProcess.setProcessEnvironment(environment);
+        mProcess.setWorkingDirectory(root + "/work");
+        mProcess.start(QCoreApplication::applicationFilePath(), {"--run-corvale"});
+    }
+    ~Copy() {
+        mProcess.kill();
+        mProcess.waitForFinished();
+    }
+    // True once the copy's event loop runs.
+    bool Running() {
+        while (!mProcess.canReadLine() && mProcess.waitForReadyRead(30000)) {
+        }
+        return mProcess.readLine() == "running\n";
+    }
+    QProcess mProcess;
+};
+
+} // namespace
+
+class SessionTest : public QObject {
+    Q_OBJECT
+private:
+    TemporarySettings mSettings;
+
+    QString SettingsFolder() const { return QFileInfo(SettingsStore::FileName()).path(); }
+
+private Q_SLOTS:
+    void init() { mSettings.Clear(); }
+
+    // A second copy with the same settings brings the first forward and
+    // writes nothing; a copy killed outright leaves a lock the next one takes
+    // over; a kill -TERM saves as a close does.
+    void oneCopyPerSettingsFolderAndSavedOnTerm() {
+        QTemporaryDir root;
+        QVERIFY(QDir().mkpath(root.filePath("work")));
+        const QString conf = root.filePath("config/Corvale/Corvale.conf");
+        QSettings(conf, QSettings::IniFormat).setValue("Settings/LaunchType", "2");
+
+        auto first = std::make_unique<Copy>(root.path());
+        QVERIFY(first->Running());
+        const QByteArray settingsBefore = FileBytes(conf);
+        Copy second(root.path());
+        QVERIFY(second.mProcess.waitForFinished(30000));
+        QCOMPARE(second.mProcess.exitCode(), 0);
+        QCOMPARE(QDir(root.filePath("work")).entryList(QDir::Files), QStringList());
+        QCOMPARE(FileBytes(conf), settingsBefore);
+
+        first.reset();
+        Copy third(root.path());
+        QVERIFY(third.Running());
+        ::kill(pid_t(third.mProcess.processId()), SIGTERM);
+        QVERIFY(third.mProcess.waitForFinished(30000));
+        QCOMPARE(third.mProcess.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(third.mProcess.exitCode(), 0);
+        QCOMPARE(QDir(root.filePath("work")).entryList(QDir::Files),
+                 QStringList({"cvclients.dat", "cvremotes.dat", "cvservers.dat"}));
+        QSettings saved(conf, QSettings::IniFormat);
+        QCOMPARE(saved.value("Settings/LaunchType").toString(), QStringLiteral("2"));
+        QCOMPARE(saved.value("Settings/MainLeft").toString(), QStringLiteral("1005"));
+        QCOMPARE(saved.value("Options/CloseOnLaunch").toString(), QStringLiteral("False"));
+    }
+
+    // A copy that holds the lock but does not answer: the second one says so.
+    void secondMainWithoutAnswerSaysSo() {
+        CurrentDirectoryGuard guard;
+        QTemporaryDir work;
+        QDir::setCurrent(work.path());
+        QVERIFY(QDir().mkpath(SettingsFolder()));
+        QLockFile lock(SettingsFolder() + "/Corvale.instance.lock");
+        QVERIFY(lock.tryLock());
+        const QStringList before = QDir(SettingsFolder()).entryList(QDir::Files);
+        ScriptedPrompts prompts;
+        QCOMPARE(Main(*qApp), 1);
+        QCOMPARE(prompts.messages, QStringList{"Corvale is already running"});
+        QCOMPARE(QDir(SettingsFolder()).entryList(QDir::Files), before);
+        QCOMPARE(QDir(work.path()).entryList(QDir::Files), QStringList());
+    }
+
+    void unwritableSettingsAreReported_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("read-only file") << "file"
+                                        << "the file is read-only";
+        QTest::newRow("read-only folder") << "folder"
+                                          << "its folder cannot be written";
+        QTest::newRow("folder is a file") << "not a folder"
+                                          << "its folder cannot be written";
+    }
+    void unwritableSettingsAreReported() {
+        QFETCH(QString, kind);
+        QFETCH(QString, reason);
+        CurrentDirectoryGuard guard;
+        QTemporaryDir work;
+        QDir::setCurrent(work.path());
+        mSettings.SetRaw("Settings/LaunchType", "1");
+        const QString folder = SettingsFolder();
+        if (kind == "file")
+            QFile::setPermissions(SettingsStore::FileName(), QFileDevice::ReadOwner);
+        if (kind == "folder")
+            QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        if (kind == "not a folder") {
+            QDir(folder).removeRecursively();
+            QFile(folder).open(QIODevice::WriteOnly);
+        }
+        if (kind != "not a folder" && QFileInfo(SettingsStore::FileName()).isWritable() &&
+            QFileInfo(folder).isWritable())
+            QSKIP("This user can write every file");
+        ScriptedPrompts prompts;
+        {
+            Quake2 game;
+            frmCorvale window(game);
+            window.Load();
+            window.close();
+        }
+        QFile::remove(folder);
+        QFile::setPermissions(folder, QFile::permissions(folder) | QFileDevice::WriteOwner);
+        QFile::setPermissions(SettingsStore::FileName(),
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        QCOMPARE(prompts.messages.size(), 1);
+        QCOMPARE(prompts.messages.first(), QString("The settings could not be saved: %1 (%2)")
+                                               .arg(SettingsStore::FileName(), reason));
+        // The lists are saved all the same.
+        QVERIFY(QFile::exists(work.filePath("cvclients.dat")));
+    }
+
+    // Stored placements that are no numbers, out of range or out of reach
+    // give the default placement, which is what is saved again.
+    void hostilePlacements_data() {
+        QTest::addColumn<QStringList>("stored"); // left, top, width, height in twips
+        QTest::addColumn<QRect>("placed");
+        const QRect standard(67, 67, 514, 511);
+        QTest::newRow("kept") << QStringList{"1500", "1500", "6000", "6000"}
+                              << QRect(100, 100, 400, 400);
+        QTest::newRow("nan") << QStringList{"nan", "1500", "6000", "6000"} << standard;
+        QTest::newRow("infinite") << QStringList{"1500", "inf", "6000", "6000"} << standard;
+        QTest::newRow("1e300") << QStringList{"1e300", "1500", "6000", "6000"} << standard;
+        QTest::newRow("-1e12") << QStringList{"1500", "-1e12", "6000", "6000"} << standard;
+        QTest::newRow("width 1e9") << QStringList{"1500", "1500", "1e9", "6000"} << standard;
+        QTest::newRow("no number") << QStringList{"1500", "1500", "6000", "tall"} << standard;
+        QTest::newRow("off every screen")
+            << QStringList{"-300000", "1500", "6000", "6000"} << standard;
+        QTest::newRow("one pixel") << QStringList{"1500", "1500", "15", "6000"} << standard;
+    }
+    void hostilePlacements() {
+        QFETCH(QStringList, stored);
+        QFETCH(QRect, placed);
+        CurrentDirectoryGuard guard;
+        QTemporaryDir work;
+        QDir::setCurrent(work.path());
+        const char* keys[] = {"Settings/MainLeft", "Settings/MainTop", "Settings/MainWidth",
+                              "Settings/MainHeight"};
+        for (int i = 0; i < 4; ++i)
+            mSettings.SetRaw(keys[i], stored[i]);
+        {
+            Quake2 game;
+            frmCorvale window(game);
+            window.Load();
+            QCOMPARE(QRect(window.pos(), window.size()), placed);
+            window.close();
+        }
+        const int saved[] = {placed.x(), placed.y(), placed.width(), placed.height()};
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(mSettings.Raw(keys[i]), QString::number(saved[i] * 15));
+    }
+};
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    if (argc > 1 && qstrcmp(argv[1], "--run-corvale") == 0) {
+        // Corvale as a user starts it; tells the test once its event loop runs.
+        QTimer::singleShot(0, [] {
+            std::puts("running");
+            std::fflush(stdout);
+        });
+        QApplication::setApplicationName("Corvale");
+        QApplication::setOrganizationName("Corvale");
+        return Main(application);
+    }
+    ApplyLook(application);
+    SessionTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_session.moc"

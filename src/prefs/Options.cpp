@@ -27,6 +27,14 @@ void Options::Save() const {
     SettingsStore::WriteBool(kSection, QStringLiteral("CloseOnLaunch"), mCloseOnLaunch);
 }
 
+QString Options::GamePath() const {
+    return mGame.Path();
+}
+
+QString Options::GameExecutable() const {
+    return mGame.Executable();
+}
+
 void Options::Apply(const QString& path, const QString& executable, const QString& textViewer,
                     bool closeOnLaunch) {
     mGame.SetPath(path);

@@ -10,11 +10,9 @@
 #include "server/ServerConfig.h"
 #include "server/SpinArrows.h"
 
-#include <QCollator>
 #include <QEvent>
 #include <QShowEvent>
 
-#include <algorithm>
 
 namespace {
 
@@ -144,10 +142,8 @@ bool frmServer::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void frmServer::FillSubgameList() {
-    QStringList names = mGame.ListDirectories(QStringLiteral("*.*"));
-    QCollator collator;
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
-    std::sort(names.begin(), names.end(), collator);
+    // Listings come sorted ignoring case, which is the order the list keeps.
+    const QStringList names = mGame.ListDirectories(QStringLiteral("*.*"));
     // Filling selects nothing, so it changes no subgame.
     const QSignalBlocker blocker(ui->cboSubgame);
     ui->cboSubgame->clear();

@@ -13,7 +13,6 @@
 #include <QEvent>
 #include <QShowEvent>
 
-
 namespace {
 
 const QString kCrLf = QStringLiteral("\r\n");

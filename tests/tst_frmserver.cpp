@@ -3,7 +3,6 @@
 #include "prefs/Options.h"
 #include "server/ServerConfig.h"
 #include "server/frmServer.h"
-#include "support/LayoutCheck.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TestSupport.h"
 
@@ -340,21 +339,6 @@ private Q_SLOTS:
         QCOMPARE(ComboEntries(subgames), QStringList({"Action", "baseq2", "ctf", "zmod"}));
         QCOMPARE(subgames->currentText(), "ctf");
         QCOMPARE(Entries(maps), QStringList({"B", "c"}));
-    }
-
-    void layoutFitsEveryTab() {
-        for (int mode : {0, 1, 2}) {
-            Setup setup;
-            setup.record.PlayerMode = mode;
-            setup.record.MapMode = ServerConfig::SpecificMap;
-            frmServer& dialog = setup.Open();
-            QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-            auto* tabs = Find<QTabWidget>(&dialog, "sstOptions");
-            for (int tab = 0; tab < tabs->count(); ++tab) {
-                tabs->setCurrentIndex(tab);
-                QCOMPARE(LayoutProblems(&dialog), QStringList());
-            }
-        }
     }
 };
 

@@ -6,6 +6,8 @@
 #include "prefs/frmAbout.h"
 #include "prefs/frmOptions.h"
 #include "prefs/frmRandomPicture.h"
+#include "server/ServerConfig.h"
+#include "server/frmServer.h"
 #include "support/LayoutCheck.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TestSupport.h"
@@ -26,6 +28,12 @@ QString Text(QWidget& dialog, const char* box) {
     return Find<QLineEdit>(&dialog, box)->text();
 }
 
+const QString kProgramsFilter = "Programs|*.exe;*.com;*.bat|All Files (*.*)|*.*";
+const QString kPictureFilter = "All Picture Files|*.bmp;*.dib;*.gif;*.jpg;*.wmf;*.emf;*.ico;*.cur|"
+                               "Bitmaps (*.bmp;*.dib)|*.bmp;*.dib|GIF Images (*.gif)|*.gif|"
+                               "JPEG Images (*.jpg)|*.jpg|Metafiles (*.wmf;*.emf)|*.wmf;*.emf|"
+                               "Icons (*.ico;*.cur)|*.ico;*.cur|All Files (*.*)|*.*|";
+
 // The records the dialogs edit, on a temporary installation and settings.
 struct Records {
     Records() {
@@ -43,22 +51,140 @@ struct Records {
     Options options{game};
     UserProfile profile;
     RandomPicture picture;
+    ServerConfig server;
+
+    std::unique_ptr<QDialog> Dialog(const QString& name) {
+        if (name == QLatin1String("frmServer"))
+            return std::make_unique<frmServer>(server, game, options);
+        if (name == QLatin1String("frmUserProfile"))
+            return std::make_unique<frmUserProfile>(profile, game, options);
+        if (name == QLatin1String("frmOptions"))
+            return std::make_unique<frmOptions>(options);
+        if (name == QLatin1String("frmRandomPicture"))
+            return std::make_unique<frmRandomPicture>(picture);
+        return std::make_unique<frmAbout>();
+    }
 };
+
+const QStringList kDialogs = {"frmServer", "frmUserProfile", "frmOptions", "frmRandomPicture",
+                              "frmAbout"};
+
+QString FocusName() {
+    QWidget* focus = QApplication::focusWidget();
+    return focus ? focus->objectName() : QStringLiteral("(none)");
+}
 
 } // namespace
 
 class DialogsTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    // Every caption fits, on every page and with the map controls shown.
     void dialogsLookRight() {
         Records records;
-        frmUserProfile profile(records.profile, records.game, records.options);
-        frmOptions options(records.options);
-        frmRandomPicture picture(records.picture);
-        frmAbout about;
-        for (QDialog* dialog : QList<QDialog*>{&profile, &options, &picture, &about}) {
+        records.server.MapMode = ServerConfig::SpecificMap;
+        for (const QString& name : kDialogs) {
+            const std::unique_ptr<QDialog> dialog = records.Dialog(name);
             dialog->show();
-            QCOMPARE(LayoutProblems(dialog), QStringList());
+            QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+            auto* tabs = dialog->findChild<QTabWidget*>();
+            for (int page = 0; page < (tabs ? tabs->count() : 1); ++page) {
+                if (tabs)
+                    tabs->setCurrentIndex(page);
+                QVERIFY2(LayoutProblems(dialog.get()).isEmpty(),
+                         qPrintable(LayoutProblems(dialog.get()).join(u'\n')));
+            }
+        }
+    }
+
+    // Tab from the first control walks the whole chain back to it, Shift+Tab
+    // walks it backwards. In the server dialog the chain runs through the tab
+    // bar, the page shown and the buttons below; Tab enters an option group at
+    // its first option (the arrow keys move inside it).
+    void keyboardReachesEveryControl_data() {
+        QTest::addColumn<QString>("dialog");
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("chain");
+        const QString buttons = " cmdDefaults cmdOK cmdCancel";
+        QTest::newRow("server, basic") << "frmServer" << 0
+                                       << "qt_tabwidget_tabbar cboSubgame optPlayerMode0 "
+                                          "optDifficulty0 txtServerName txtMaxclients "
+                                          "txtFraglimit txtTimelimit chkEnableCheats "
+                                          "chkAllowDownload chkLogConsole" +
+                                              buttons;
+        QTest::newRow("server, map") << "frmServer" << 1
+                                     << "qt_tabwidget_tabbar optMap0 cboMapList lstMaps "
+                                        "txtMapName cmdViewTextFile" +
+                                            buttons;
+        QTest::newRow("server, advanced") << "frmServer" << 3
+                                          << "qt_tabwidget_tabbar txtGravity chkSelectEmpty "
+                                             "chkPublic txtExtraCommands" +
+                                                 buttons;
+        QTest::newRow("profile") << "frmUserProfile" << 0
+                                 << "txtProfileName cboConfigFile cmdEditFile cmdOK cmdCancel";
+        QTest::newRow("options") << "frmOptions" << 0
+                                 << "txtPath txtExecutable cmdBrowseExec txtTextViewer "
+                                    "cmdBrowseViewer chkCloseOnLaunch cmdOK cmdCancel";
+        QTest::newRow("picture") << "frmRandomPicture" << 0
+                                 << "txtImageFile cmdBrowse chkStretchToFit cmdOK cmdCancel";
+        QTest::newRow("about") << "frmAbout" << 0 << "cmdOK";
+    }
+    void keyboardReachesEveryControl() {
+        QFETCH(QString, dialog);
+        QFETCH(int, page);
+        QFETCH(QString, chain);
+        Records records;
+        records.server.MapMode = ServerConfig::SpecificMap;
+        const std::unique_ptr<QDialog> window = records.Dialog(dialog);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        if (auto* tabs = window->findChild<QTabWidget*>())
+            tabs->setCurrentIndex(page);
+        const QStringList expected = chain.split(u' ');
+        window->findChild<QWidget*>(expected.first())->setFocus();
+        for (Qt::KeyboardModifier direction : {Qt::NoModifier, Qt::ShiftModifier}) {
+            QStringList walked{FocusName()};
+            for (qsizetype step = 0; step < expected.size(); ++step) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, direction);
+                walked << FocusName();
+            }
+            QStringList loop = expected;
+            if (direction == Qt::ShiftModifier)
+                std::reverse(loop.begin() + 1, loop.end());
+            QCOMPARE(walked, loop << expected.first());
+        }
+    }
+
+    // A pasted line break becomes a blank in every one-line box.
+    void oneLineBoxesTakeNoLineBreaks() {
+        Records records;
+        QClipboard* clipboard = QApplication::clipboard();
+        clipboard->setText(QStringLiteral("a\r\nb\nc"));
+        QList<QLineEdit*> boxes;
+        std::vector<std::unique_ptr<QDialog>> dialogs;
+        for (const QString& name : kDialogs) {
+            dialogs.push_back(records.Dialog(name));
+            dialogs.back()->show();
+            boxes << dialogs.back()->findChildren<QLineEdit*>();
+        }
+        QString typed;
+        WhenDialogOpens([&](QDialog* input) {
+            auto* box = input->findChild<QLineEdit*>();
+            box->end(false);
+            box->paste();
+            typed = box->text();
+            // Wide enough for an address with its port.
+            QVERIFY(box->width() >= 360);
+            input->accept();
+        });
+        QCOMPARE(Prompts::Input(nullptr, QStringLiteral("Address:"), QStringLiteral("x")),
+                 "xa b c");
+        QCOMPARE(typed, "xa b c");
+        QCOMPARE(boxes.size(), 19);
+        for (QLineEdit* box : boxes) {
+            box->setText(QStringLiteral("x"));
+            box->paste();
+            QCOMPARE(box->text(), "xa b c");
         }
     }
 
@@ -180,6 +306,7 @@ private Q_SLOTS:
 
         // The file dialog was opened in the game's folder.
         QCOMPARE(QDir(QDir::currentPath()), QDir(records.installation.Path()));
+        QCOMPARE(prompts.fileFilters, QStringList({kProgramsFilter, kProgramsFilter}));
         QCOMPARE(Text(dialog, "txtPath"),
                  records.installation.Absolute(QStringLiteral("bin")) + QDir::separator());
         QCOMPARE(Text(dialog, "txtExecutable"), QStringLiteral("q2.exe"));
@@ -220,12 +347,38 @@ private Q_SLOTS:
         QCOMPARE(records.picture.ImageFile, ok ? "/pictures/new picture.bmp" : "old.png");
         QCOMPARE(records.picture.StretchToFit, ok);
         QCOMPARE(records.picture.OK, ok);
+        QCOMPARE(prompts.fileFilters, QStringList{kPictureFilter});
     }
 
-    void aboutShowsVersionAndIcon() {
-        frmAbout dialog;
-        QCOMPARE(Find<QLabel>(&dialog, "lblVersion")->text(), QStringLiteral("Version 1.1.1"));
-        QVERIFY(!Find<QLabel>(&dialog, "picIcon")->pixmap().isNull());
+    // The programs dialog shows folders first and ignores case, as every
+    // other file dialog does.
+    void programsDialogOrder() {
+        QTemporaryDir folder;
+        CurrentDirectoryGuard directory;
+        QDir::setCurrent(folder.path());
+        for (const char* name : {"b", "A"})
+            QDir(folder.path()).mkdir(name);
+        for (const char* name : {"c.sh", "B.sh", "a.txt"}) {
+            QFile file(folder.filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            if (QByteArray(name).endsWith(".sh"))
+                file.setPermissions(file.permissions() | QFile::ExeOwner);
+        }
+        const QStringList expected = {"A", "b", "B.sh", "c.sh"};
+        QStringList shown;
+        WhenDialogOpens([&](QDialog* files) {
+            auto* view = files->findChild<QListView*>(QStringLiteral("listView"));
+            const auto names = [&] {
+                shown.clear();
+                for (int row = 0; row < view->model()->rowCount(view->rootIndex()); ++row)
+                    shown << view->model()->index(row, 0, view->rootIndex()).data().toString();
+                return shown;
+            };
+            QTRY_COMPARE(names(), expected);
+            files->reject();
+        });
+        QCOMPARE(Prompts::OpenFile(nullptr, kProgramsFilter), QString());
+        QCOMPARE(shown, expected);
     }
 };
 

@@ -3,7 +3,7 @@
 #include "prefs/Options.h"
 #include "server/ServerConfig.h"
 #include "server/frmServer.h"
-#include "support/LayoutCheck.h"
+#include "support/ScriptedPrompts.h"
 #include "support/TestSupport.h"
 
 #include <QtWidgets>
@@ -58,6 +58,13 @@ void Retype(QWidget* box, const QString& text) {
     QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(box, Qt::Key_Delete);
     QTest::keyClicks(box, text);
+}
+
+QStringList ComboEntries(const QComboBox* box) {
+    QStringList entries;
+    for (int i = 0; i < box->count(); ++i)
+        entries << box->itemText(i);
+    return entries;
 }
 
 QByteArray Stored(const ServerConfig& record) {
@@ -272,12 +279,24 @@ private Q_SLOTS:
         QCOMPARE(Stored(setup.record), Stored(defaults));
     }
 
-    void enterInExtraCommandsBreaksTheLine() {
+    // Enter starts a new line in the extra commands, presses a focused
+    // "View Text File" and presses OK elsewhere.
+    void enterKey() {
         Setup setup;
+        setup.options.Apply(setup.game.Path(), {}, QStringLiteral("/missing/viewer"), false);
         setup.record.ExtraCommands = QStringLiteral("a");
+        setup.record.MapMode = ServerConfig::SpecificMap;
+        setup.record.MapName = QStringLiteral("q2dm1");
+        ScriptedPrompts prompts;
         frmServer dialog(setup.record, setup.game, setup.options);
         dialog.open();
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        auto* view = Find<QPushButton>(&dialog, "cmdViewTextFile");
+        ShowTabOf(dialog, view);
+        view->setFocus();
+        QTest::keyClick(view, Qt::Key_Return);
+        QCOMPARE(prompts.messages, QStringList{"Could not open text file"});
+        QVERIFY(dialog.isVisible());
         auto* commands = Find<QPlainTextEdit>(&dialog, "txtExtraCommands");
         ShowTabOf(dialog, commands);
         commands->setFocus();
@@ -296,19 +315,30 @@ private Q_SLOTS:
         QCOMPARE(setup.record.ServerName, "arena");
     }
 
-    void layoutFitsEveryTab() {
-        for (int mode : {0, 1, 2}) {
-            Setup setup;
-            setup.record.PlayerMode = mode;
-            setup.record.MapMode = ServerConfig::SpecificMap;
-            frmServer& dialog = setup.Open();
-            QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-            auto* tabs = Find<QTabWidget>(&dialog, "sstOptions");
-            for (int tab = 0; tab < tabs->count(); ++tab) {
-                tabs->setCurrentIndex(tab);
-                QCOMPARE(LayoutProblems(&dialog), QStringList());
-            }
-        }
+    // The subgames are the installation's folders, sorted ignoring case and
+    // read afresh at every showing; the custom maps follow the subgame.
+    void subgamesAndTheirMaps() {
+        Setup setup;
+        for (const char* file : {"baseq2/maps/a.bsp", "ctf/maps/B.bsp", "ctf/maps/c.bsp", "zfile"})
+            setup.installation.AddFile(file);
+        setup.installation.AddDirectory("Action");
+        setup.record.Game = "ctf";
+        setup.record.PlayerMode = ServerConfig::SinglePlayer;
+        setup.record.MapMode = ServerConfig::SpecificMap;
+        setup.record.MapList = "Custom Maps";
+        frmServer& dialog = setup.Open();
+        auto* subgames = Find<QComboBox>(&dialog, "cboSubgame");
+        auto* maps = Find<QListWidget>(&dialog, "lstMaps");
+        QCOMPARE(ComboEntries(subgames), QStringList({"Action", "baseq2", "ctf"}));
+        QCOMPARE(Entries(maps), QStringList({"B", "c"}));
+        subgames->setCurrentIndex(1);
+        QCOMPARE(Entries(maps), QStringList{"a"});
+        dialog.reject();
+        setup.installation.AddDirectory("zmod");
+        dialog.show();
+        QCOMPARE(ComboEntries(subgames), QStringList({"Action", "baseq2", "ctf", "zmod"}));
+        QCOMPARE(subgames->currentText(), "ctf");
+        QCOMPARE(Entries(maps), QStringList({"B", "c"}));
     }
 };
 

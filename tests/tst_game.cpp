@@ -1,4 +1,5 @@
 #include "game/Quake2.h"
+#include "server/ServerConfig.h"
 #include "support/TestSupport.h"
 
 #include <QDir>
@@ -170,6 +171,45 @@ private Q_SLOTS:
                 installation.GameLog(),
                 QStringList({"cwd=" + QFileInfo(installation.Path()).canonicalFilePath(),
                              "arg=+set", "arg=game", "arg=ctf", "arg=+exec", "arg=Corvale.cfg"}));
+    }
+
+    // The map lists a server configuration offers, by game directory and
+    // list name; a list name is compared exactly and "xatrix" only whole.
+    void mapCatalogues_data() {
+        QTest::addColumn<QString>("game");
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<QStringList>("maps");
+        const QStringList single =
+            QString("base1 base2 base3 train bunk1 ware1 ware2 jail1 jail2 jail3 jail4 jail5 "
+                    "security mintro mine1 mine2 mine3 mine4 fact1 fact2 fact3 power1 power2 "
+                    "cool1 waste1 waste2 waste3 biggun hangar1 hangar2 lab command strike space "
+                    "city1 city2 city3 boss1 boss2")
+                .split(u' ');
+        const QStringList xatrixSingle =
+            QString("xswamp xsewer1 xsewer2 xcompnd1 xcompnd2 xreactor xware xintel industry "
+                    "outbase refinery w_treat badlands xhangar1 xhangar2 xship xmoon1 xmoon2")
+                .split(u' ');
+        const QStringList deathmatch =
+            QString("q2dm1 q2dm2 q2dm3 q2dm4 q2dm5 q2dm6 q2dm7 match1").split(u' ');
+        const QStringList xatrixDeathmatch =
+            QString("xdm1 xdm2 xdm3 xdm4 xdm5 xdm6 xdm7").split(u' ');
+        const auto row = [](const char* name, QString game, QString list, QStringList maps) {
+            QTest::newRow(name) << game << list << maps;
+        };
+        row("single player", "", "Single Player Levels", single);
+        row("mission pack single player", "xatrix", "Single Player Levels", xatrixSingle);
+        row("deathmatch", "ctf", "Deathmatch Levels", deathmatch);
+        row("mission pack deathmatch", "xatrix", "Deathmatch Levels", xatrixDeathmatch);
+        row("mission pack in capitals", "XATRIX", "Deathmatch Levels", deathmatch);
+        row("mission pack name as a prefix", "xatrix2", "Single Player Levels", single);
+        row("custom maps", "ctf", "Custom Maps", {"q2dm1", "Zmap"});
+        row("custom maps in other case is a file name", "", "custom maps", {});
+    }
+    void mapCatalogues() {
+        QFETCH(QString, game);
+        QFETCH(QString, list);
+        const PopulatedGame g(game);
+        QTEST(ServerConfig::GetMapList(ServerConfig::MapListKind(list), list, g.quake2), "maps");
     }
 };
 

@@ -5,18 +5,20 @@
 #include "common/TextViewer.h"
 #include "game/Quake2.h"
 #include "platform/Prompts.h"
+#include "platform/SingleLine.h"
 #include "prefs/Options.h"
 
 #include <QShowEvent>
 
 frmUserProfile::frmUserProfile(UserProfile& profile, Quake2& game, const Options& options,
                                QWidget* parent)
-    : QDialog(parent), mUi(std::make_unique<Ui::frmUserProfile>()), mProfile(profile), mGame(game),
+    : QDialog(parent), ui(std::make_unique<Ui::frmUserProfile>()), mRecord(profile), mGame(game),
       mOptions(options) {
-    mUi->setupUi(this);
-    connect(mUi->cmdOK, &QPushButton::clicked, this, &frmUserProfile::StoreAndClose);
-    connect(mUi->cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(mUi->cmdEditFile, &QPushButton::clicked, this, &frmUserProfile::EditConfigFile);
+    ui->setupUi(this);
+    KeepSingleLine(this);
+    connect(ui->cmdOK, &QPushButton::clicked, this, &frmUserProfile::StoreAndClose);
+    connect(ui->cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(ui->cmdEditFile, &QPushButton::clicked, this, &frmUserProfile::EditConfigFile);
 }
 
 frmUserProfile::~frmUserProfile() = default;
@@ -31,30 +33,30 @@ void frmUserProfile::showEvent(QShowEvent* event) {
 void frmUserProfile::FillControls() {
     // Config files are looked up in the base game directory.
     mGame.SetGame(QString());
-    mUi->cboConfigFile->clear();
-    mUi->cboConfigFile->addItems(mGame.ListFiles(QStringLiteral("*.cfg")));
-    mUi->txtProfileName->setText(mProfile.ID);
-    const int index = mUi->cboConfigFile->findText(mProfile.ConfigFile,
-                                                   Qt::MatchExactly | Qt::MatchCaseSensitive);
-    mUi->cboConfigFile->setCurrentIndex(index);
+    ui->cboConfigFile->clear();
+    ui->cboConfigFile->addItems(mGame.ListFiles(QStringLiteral("*.cfg")));
+    ui->txtProfileName->setText(mRecord.ID);
+    const int index =
+        ui->cboConfigFile->findText(mRecord.ConfigFile, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    ui->cboConfigFile->setCurrentIndex(index);
     // A file that is not on disk still shows by its name.
     if (index < 0)
-        mUi->cboConfigFile->setEditText(mProfile.ConfigFile);
+        ui->cboConfigFile->setEditText(mRecord.ConfigFile);
 }
 
 void frmUserProfile::StoreAndClose() {
-    const QString name = mUi->txtProfileName->text();
+    const QString name = ui->txtProfileName->text();
     if (name.isEmpty()) {
         Prompts::Message(this, tr("You must enter a profile name"), Prompts::Icon::Warning);
         return;
     }
-    mProfile.ID = name;
-    mProfile.ConfigFile = mUi->cboConfigFile->currentText();
+    mRecord.ID = name;
+    mRecord.ConfigFile = ui->cboConfigFile->currentText();
     accept();
 }
 
 void frmUserProfile::EditConfigFile() {
-    const QString fileName = mUi->cboConfigFile->currentText();
+    const QString fileName = ui->cboConfigFile->currentText();
     if (fileName.isEmpty())
         return;
     if (!StartTextViewer(mOptions.TextViewer(), mGame.FilePath(fileName)))

@@ -28,8 +28,8 @@ private:
     void StoreAndClose();
     void EditConfigFile();
 
-    std::unique_ptr<Ui::frmUserProfile> mUi;
-    UserProfile& mProfile;
+    std::unique_ptr<Ui::frmUserProfile> ui;
+    UserProfile& mRecord;
     Quake2& mGame;
     const Options& mOptions;
 };

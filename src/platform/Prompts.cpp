@@ -1,11 +1,13 @@
 #include "platform/Prompts.h"
 
 #include "platform/FileDialogFilter.h"
+#include "platform/SingleLine.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFileSystemModel>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QSortFilterProxyModel>
 
@@ -13,6 +15,7 @@ namespace Prompts {
 namespace {
 
 const QString kTitle = QStringLiteral("Corvale");
+constexpr int kInputFieldWidth = 360;
 
 #ifndef Q_OS_WIN
 // Shows folders and executable files only; used for the "Programs" entry,
@@ -20,6 +23,13 @@ const QString kTitle = QStringLiteral("Corvale");
 class ExecutableFilesProxy : public QSortFilterProxyModel {
 public:
     bool mActive = true;
+
+    // The file model sorts as every other file dialog does (folders first,
+    // case ignored); the proxy keeps its order instead of sorting by text.
+    void sort(int column, Qt::SortOrder order) override {
+        if (sourceModel())
+            sourceModel()->sort(column, order);
+    }
 
 protected:
     bool filterAcceptsRow(int row, const QModelIndex& parent) const override {
@@ -59,7 +69,10 @@ public:
         dialog.setWindowTitle(kTitle);
         dialog.setLabelText(prompt);
         dialog.setTextValue(defaultText);
-        dialog.setMinimumWidth(360);
+        // Wide enough for a host name with its port.
+        if (auto* field = dialog.findChild<QLineEdit*>())
+            field->setMinimumWidth(kInputFieldWidth);
+        KeepSingleLine(&dialog);
         return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
     }
 
@@ -125,8 +138,10 @@ QString OpenFile(QWidget* parent, const QString& filter) {
     return gHandler->OpenFile(parent, filter);
 }
 
-void SetHandler(Handler* handler) {
+Handler* SetHandler(Handler* handler) {
+    Handler* previous = gHandler == &gDialogs ? nullptr : gHandler;
     gHandler = handler ? handler : &gDialogs;
+    return previous;
 }
 
 } // namespace Prompts

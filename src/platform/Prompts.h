@@ -34,7 +34,8 @@ QString Input(QWidget* parent, const QString& prompt, const QString& defaultText
 // "Programs" lists every executable file off Windows, whatever its name.
 QString OpenFile(QWidget* parent, const QString& filter);
 
-// Replaces the handler (nullptr restores the real dialogs).
-void SetHandler(Handler* handler);
+// Replaces the handler (nullptr restores the real dialogs) and returns the
+// one it replaced (nullptr for the real dialogs).
+Handler* SetHandler(Handler* handler);
 
 } // namespace Prompts

@@ -20,6 +20,14 @@ void Options::Save(SettingsStore& settings) const {
     settings.Write(Setting::CloseOnLaunch, mCloseOnLaunch);
 }
 
+QString Options::GamePath() const {
+    return mGame.Path();
+}
+
+QString Options::GameExecutable() const {
+    return mGame.Executable();
+}
+
 void Options::Apply(const QString& path, const QString& executable, const QString& textViewer,
                     bool closeOnLaunch) {
     mGame.SetPath(path);

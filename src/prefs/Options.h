@@ -16,6 +16,9 @@ public:
 
     QString TextViewer() const { return mTextViewer; }
     bool CloseOnLaunch() const { return mCloseOnLaunch; }
+    // The game's folder and executable, as the dialog shows them.
+    QString GamePath() const;
+    QString GameExecutable() const;
 
     // What the dialog's OK applies, in this order.
     void Apply(const QString& path, const QString& executable, const QString& textViewer,
@@ -23,9 +26,8 @@ public:
     // True when the game's folder and executable name an existing file.
     bool ExecutableExists() const;
 
-    Quake2& mGame;
-
 private:
+    Quake2& mGame;
     QString mTextViewer;
     bool mCloseOnLaunch = false;
 };

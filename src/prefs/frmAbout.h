@@ -16,5 +16,5 @@ public:
     ~frmAbout() override;
 
 private:
-    std::unique_ptr<Ui::frmAbout> mUi;
+    std::unique_ptr<Ui::frmAbout> ui;
 };

@@ -27,6 +27,6 @@ private:
     void BrowseTextViewer();
     void ApplyAndCheck();
 
-    std::unique_ptr<Ui::frmOptions> mUi;
-    Options& mOptions;
+    std::unique_ptr<Ui::frmOptions> ui;
+    Options& mRecord;
 };

@@ -2,6 +2,7 @@
 #include "ui_frmRandomPicture.h"
 
 #include "platform/Prompts.h"
+#include "platform/SingleLine.h"
 #include "prefs/RandomPicture.h"
 
 #include <QShowEvent>
@@ -18,11 +19,12 @@ const QString kPictureFilter =
 }
 
 frmRandomPicture::frmRandomPicture(RandomPicture& picture, QWidget* parent)
-    : QDialog(parent), mUi(std::make_unique<Ui::frmRandomPicture>()), mPicture(picture) {
-    mUi->setupUi(this);
-    connect(mUi->cmdBrowse, &QPushButton::clicked, this, &frmRandomPicture::Browse);
-    connect(mUi->cmdOK, &QPushButton::clicked, this, &frmRandomPicture::StoreAndClose);
-    connect(mUi->cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+    : QDialog(parent), ui(std::make_unique<Ui::frmRandomPicture>()), mRecord(picture) {
+    ui->setupUi(this);
+    KeepSingleLine(this);
+    connect(ui->cmdBrowse, &QPushButton::clicked, this, &frmRandomPicture::Browse);
+    connect(ui->cmdOK, &QPushButton::clicked, this, &frmRandomPicture::StoreAndClose);
+    connect(ui->cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 frmRandomPicture::~frmRandomPicture() = default;
@@ -34,20 +36,20 @@ void frmRandomPicture::showEvent(QShowEvent* event) {
 }
 
 void frmRandomPicture::FillControls() {
-    mUi->txtImageFile->setText(mPicture.ImageFile);
-    mUi->chkStretchToFit->setChecked(mPicture.StretchToFit);
-    mPicture.OK = false;
+    ui->txtImageFile->setText(mRecord.ImageFile);
+    ui->chkStretchToFit->setChecked(mRecord.StretchToFit);
+    mRecord.OK = false;
 }
 
 void frmRandomPicture::Browse() {
     const QString file = Prompts::OpenFile(this, kPictureFilter);
     if (!file.isEmpty())
-        mUi->txtImageFile->setText(file);
+        ui->txtImageFile->setText(file);
 }
 
 void frmRandomPicture::StoreAndClose() {
-    mPicture.ImageFile = mUi->txtImageFile->text();
-    mPicture.StretchToFit = mUi->chkStretchToFit->isChecked();
-    mPicture.OK = true;
+    mRecord.ImageFile = ui->txtImageFile->text();
+    mRecord.StretchToFit = ui->chkStretchToFit->isChecked();
+    mRecord.OK = true;
     accept();
 }

@@ -25,6 +25,6 @@ private:
     void Browse();
     void StoreAndClose();
 
-    std::unique_ptr<Ui::frmRandomPicture> mUi;
-    RandomPicture& mPicture;
+    std::unique_ptr<Ui::frmRandomPicture> ui;
+    RandomPicture& mRecord;
 };

@@ -54,29 +54,10 @@ QStringList ReadMapListFile(const QString& path) {
 
 } // namespace
 
-ServerConfig::ServerConfig() {
-    LoadDefaults();
-}
-
 void ServerConfig::LoadDefaults() {
-    Game.clear();
-    PlayerMode = Deathmatch;
-    Difficulty = 2;
-    ServerName = QStringLiteral("noname");
-    MaxClients = 8;
-    FragLimit = 0;
-    TimeLimit = 0;
-    EnableCheats = false;
-    AllowDownload = false;
-    LogConsole = false;
-    MapMode = NoMap;
-    MapName.clear();
-    MapList.clear();
-    DmFlags = 16;
-    Gravity = 800;
-    Public = false;
-    SelectEmpty = false;
-    ExtraCommands.clear();
+    ServerConfig defaults;
+    defaults.ID = ID;
+    *this = defaults;
 }
 
 bool ServerConfig::LoadFromFile(RecordReader& file) {

@@ -22,8 +22,6 @@ public:
     };
     static constexpr int kDmFlagCount = 20;
 
-    ServerConfig();
-
     // Every field but ID back to its default.
     void LoadDefaults();
 
@@ -46,21 +44,21 @@ public:
 
     QString ID;
     QString Game;
-    qint16 PlayerMode;
-    qint16 Difficulty;
-    QString ServerName;
-    qint16 MaxClients;
-    qint16 FragLimit;
-    qint16 TimeLimit;
-    bool EnableCheats;
-    bool AllowDownload;
-    bool LogConsole;
-    qint16 MapMode;
+    qint16 PlayerMode = Deathmatch;
+    qint16 Difficulty = 2;
+    QString ServerName = QStringLiteral("noname");
+    qint16 MaxClients = 8;
+    qint16 FragLimit = 0;
+    qint16 TimeLimit = 0;
+    bool EnableCheats = false;
+    bool AllowDownload = false;
+    bool LogConsole = false;
+    qint16 MapMode = NoMap;
     QString MapName;
     QString MapList;
-    qint32 DmFlags;
-    qint16 Gravity;
-    bool Public;
-    bool SelectEmpty;
+    qint32 DmFlags = 16; // Instant Powerups
+    qint16 Gravity = 800;
+    bool Public = false;
+    bool SelectEmpty = false;
     QString ExtraCommands;
 };

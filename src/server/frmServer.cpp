@@ -5,14 +5,13 @@
 #include "common/TextViewer.h"
 #include "game/Quake2.h"
 #include "platform/Prompts.h"
+#include "platform/SingleLine.h"
 #include "prefs/Options.h"
 #include "server/ServerConfig.h"
 #include "server/SpinArrows.h"
 
-#include <QCollator>
 #include <QEvent>
-
-#include <algorithm>
+#include <QShowEvent>
 
 namespace {
 
@@ -58,15 +57,21 @@ frmServer::frmServer(ServerConfig& record, Quake2& game, const Options& options,
     ui->setupUi(this);
     BindControls();
     ConnectRules();
-
-    mGame.SetGame(QString());
-    FillSubgameList();
-    RecordToControls();
-    if (!mRecord.ID.isEmpty())
-        setWindowTitle(tr("Server Configuration - [") + mRecord.ID + u']');
 }
 
 frmServer::~frmServer() = default;
+
+void frmServer::showEvent(QShowEvent* event) {
+    // Every showing starts from the record and from what is on disk now.
+    if (!event->spontaneous()) {
+        mGame.SetGame(QString());
+        FillSubgameList();
+        RecordToControls();
+        if (!mRecord.ID.isEmpty())
+            setWindowTitle(tr("Server Configuration - [%1]").arg(mRecord.ID));
+    }
+    QDialog::showEvent(event);
+}
 
 void frmServer::BindControls() {
     const QList<QAbstractButton*> playerModes = {ui->optPlayerMode0, ui->optPlayerMode1,
@@ -81,6 +86,15 @@ void frmServer::BindControls() {
         mDifficulty.addButton(difficulties.at(i), i);
     for (int i = 0; i < mapModes.size(); ++i)
         mMapMode.addButton(mapModes.at(i), i);
+    // Check box i stands for bit i of the flags.
+    const QList<QCheckBox*> dmFlags = {
+        ui->chkDmflag0,  ui->chkDmflag1,  ui->chkDmflag2,  ui->chkDmflag3,  ui->chkDmflag4,
+        ui->chkDmflag5,  ui->chkDmflag6,  ui->chkDmflag7,  ui->chkDmflag8,  ui->chkDmflag9,
+        ui->chkDmflag10, ui->chkDmflag11, ui->chkDmflag12, ui->chkDmflag13, ui->chkDmflag14,
+        ui->chkDmflag15, ui->chkDmflag16, ui->chkDmflag17, ui->chkDmflag18, ui->chkDmflag19};
+    mDmFlags.setExclusive(false);
+    for (int bit = 0; bit < dmFlags.size(); ++bit)
+        mDmFlags.addButton(dmFlags.at(bit), bit);
 
     ui->updMaxclients->Attach(ui->txtMaxclients, 0, 100, 1);
     ui->updFraglimit->Attach(ui->txtFraglimit, 0, 1000, 5);
@@ -97,6 +111,7 @@ void frmServer::BindControls() {
         widget->setSizePolicy(policy);
     }
     ui->txtExtraCommands->installEventFilter(this);
+    KeepSingleLine(this);
 }
 
 void frmServer::ConnectRules() {
@@ -126,10 +141,8 @@ bool frmServer::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void frmServer::FillSubgameList() {
-    QStringList names = mGame.ListDirectories(QStringLiteral("*.*"));
-    QCollator collator;
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
-    std::sort(names.begin(), names.end(), collator);
+    // Listings come sorted ignoring case, which is the order the list keeps.
+    const QStringList names = mGame.ListDirectories(QStringLiteral("*.*"));
     // Filling selects nothing, so it changes no subgame.
     const QSignalBlocker blocker(ui->cboSubgame);
     ui->cboSubgame->clear();
@@ -203,9 +216,8 @@ void frmServer::RecordToControls() {
     QString extraCommands = mRecord.ExtraCommands;
     ui->txtExtraCommands->setPlainText(extraCommands.replace(kCrLf, QStringLiteral("\n")));
 
-    for (int i = 0; i < ServerConfig::kDmFlagCount; ++i)
-        findChild<QCheckBox*>(QStringLiteral("chkDmflag%1").arg(i))
-            ->setChecked(mRecord.DmFlags & (1 << i));
+    for (QAbstractButton* flag : mDmFlags.buttons())
+        flag->setChecked(mRecord.DmFlags & (1 << mDmFlags.id(flag)));
 }
 
 void frmServer::ControlsToRecord() {
@@ -222,9 +234,9 @@ void frmServer::ControlsToRecord() {
     mRecord.MapMode = SelectedOption(mMapMode, mRecord.MapMode);
 
     qint32 flags = 0;
-    for (int i = 0; i < ServerConfig::kDmFlagCount; ++i) {
-        if (findChild<QCheckBox*>(QStringLiteral("chkDmflag%1").arg(i))->isChecked())
-            flags |= 1 << i;
+    for (QAbstractButton* flag : mDmFlags.buttons()) {
+        if (flag->isChecked())
+            flags |= 1 << mDmFlags.id(flag);
     }
     mRecord.DmFlags = flags;
 

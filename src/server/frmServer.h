@@ -25,6 +25,7 @@ public:
     ~frmServer() override;
 
 protected:
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -59,6 +60,7 @@ private:
     QButtonGroup mPlayerMode;
     QButtonGroup mDifficulty;
     QButtonGroup mMapMode;
+    QButtonGroup mDmFlags;
     // The map list lstMaps was last filled from.
     QString mLastFilledList;
 };

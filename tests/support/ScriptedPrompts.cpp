@@ -4,12 +4,10 @@
 #include <QDialog>
 #include <QTimer>
 
-ScriptedPrompts::ScriptedPrompts() {
-    Prompts::SetHandler(this);
-}
+ScriptedPrompts::ScriptedPrompts() : mPrevious(Prompts::SetHandler(this)) {}
 
 ScriptedPrompts::~ScriptedPrompts() {
-    Prompts::SetHandler(nullptr);
+    Prompts::SetHandler(mPrevious);
 }
 
 void ScriptedPrompts::Message(QWidget*, const QString& text, Prompts::Icon, const QString&) {
@@ -21,11 +19,13 @@ Prompts::Choice ScriptedPrompts::RetryCancel(QWidget*, const QString& text) {
     return retryCancelAnswers.isEmpty() ? Prompts::Choice::Cancel : retryCancelAnswers.dequeue();
 }
 
-QString ScriptedPrompts::Input(QWidget*, const QString&, const QString&) {
+QString ScriptedPrompts::Input(QWidget*, const QString& prompt, const QString&) {
+    inputPrompts << prompt;
     return inputAnswers.isEmpty() ? QString() : inputAnswers.dequeue();
 }
 
-QString ScriptedPrompts::OpenFile(QWidget*, const QString&) {
+QString ScriptedPrompts::OpenFile(QWidget*, const QString& filter) {
+    fileFilters << filter;
     return fileAnswers.isEmpty() ? QString() : fileAnswers.dequeue();
 }
 

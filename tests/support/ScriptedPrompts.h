@@ -10,7 +10,8 @@
 class QDialog;
 
 // Answers message, input and file boxes from queues instead of showing them,
-// and records the text of every message box. Installed for its lifetime.
+// and records what every box was shown. Installed for its lifetime; the
+// handler before it comes back afterwards.
 class ScriptedPrompts : public Prompts::Handler {
 public:
     ScriptedPrompts();
@@ -20,12 +21,17 @@ public:
     QQueue<QString> inputAnswers;               // "" when empty
     QQueue<QString> fileAnswers;                // "" when empty
     QStringList messages;                       // message and Retry/Cancel boxes, in order
+    QStringList inputPrompts;                   // the prompt of every input box, in order
+    QStringList fileFilters;                    // the filter of every file dialog, in order
 
     void Message(QWidget* parent, const QString& text, Prompts::Icon icon,
                  const QString& caption) override;
     Prompts::Choice RetryCancel(QWidget* parent, const QString& text) override;
     QString Input(QWidget* parent, const QString& prompt, const QString& defaultText) override;
     QString OpenFile(QWidget* parent, const QString& filter) override;
+
+private:
+    Prompts::Handler* mPrevious;
 };
 
 // Runs action on the next modal dialog that opens (from a timer, since the

@@ -93,7 +93,7 @@ int main(int argc, char* argv[]) {
     random.MapMode = ServerConfig::RandomMap;
     random.MapList = QStringLiteral("pool.txt");
     launcher.mServers = {random};
-    const double script = Time([&] { launcher.WriteLaunchConfig(-1, 0, random); });
+    const double script = Time([&] { (void)launcher.WriteLaunchConfig(-1, 0, random); });
     Report("launch script, random pool", script, RawReadWrite(mapList.fileName()));
     return 0;
 }

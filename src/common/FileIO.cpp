@@ -1,7 +1,10 @@
 #include "common/FileIO.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QSaveFile>
+
+#include <filesystem>
 
 Result<QByteArray> ReadWholeFile(const QString& path) {
     QFile file(path);
@@ -30,5 +33,28 @@ Result<> WriteWholeFile(const QString& path, const QByteArray& bytes) {
     }
     if (!file.commit())
         return Result<>::Failure(file.errorString());
+    return {};
+}
+
+Result<> WriteFileUnsynced(const QString& path, const QByteArray& bytes) {
+    // Written beside the file and renamed over it, so a failed write leaves
+    // the old file as it was.
+    QFile file(path + QStringLiteral(".new"));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return Result<>::Failure(file.errorString());
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        const QString reason = file.error() != QFileDevice::NoError
+                                   ? file.errorString()
+                                   : QCoreApplication::translate("FileIO", "disk full");
+        file.remove();
+        return Result<>::Failure(reason);
+    }
+    file.close();
+    std::error_code error;
+    std::filesystem::rename(file.filesystemFileName(), QFile(path).filesystemFileName(), error);
+    if (error) {
+        file.remove();
+        return Result<>::Failure(QString::fromStdString(error.message()));
+    }
     return {};
 }

@@ -20,9 +20,10 @@ public:
     QQueue<QString> inputAnswers;               // "" when empty
     QQueue<QString> fileAnswers;                // "" when empty
     QStringList messages;                       // message and Retry/Cancel boxes, in order
+    QStringList details;                        // each message box's details, "" for none
 
-    void Message(QWidget* parent, const QString& text, Prompts::Icon icon,
-                 const QString& caption) override;
+    void Message(QWidget* parent, const QString& text, Prompts::Icon icon, const QString& caption,
+                 const QString& details) override;
     Prompts::Choice RetryCancel(QWidget* parent, const QString& text) override;
     QString Input(QWidget* parent, const QString& prompt, const QString& defaultText) override;
     QString OpenFile(QWidget* parent, const QString& filter) override;

@@ -37,8 +37,8 @@ Result<> WriteWholeFile(const QString& path, const QByteArray& bytes) {
 }
 
 Result<> WriteFileUnsynced(const QString& path, const QByteArray& bytes) {
-    // Written beside the file and renamed over it, so a failed write leaves
-    // the old file as it was.
+    // Written beside the file first, so a failed write leaves the old file as
+    // it was.
     QFile file(path + QStringLiteral(".new"));
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return Result<>::Failure(file.errorString());
@@ -50,8 +50,14 @@ Result<> WriteFileUnsynced(const QString& path, const QByteArray& bytes) {
         return Result<>::Failure(reason);
     }
     file.close();
+    // The old file is removed before the rename: renaming over an existing
+    // file makes some file systems (ext4) start writing the new one to disk
+    // at once, which is what this write avoids.
+    const std::filesystem::path target = QFile(path).filesystemFileName();
     std::error_code error;
-    std::filesystem::rename(file.filesystemFileName(), QFile(path).filesystemFileName(), error);
+    std::filesystem::remove(target, error);
+    if (!error)
+        std::filesystem::rename(file.filesystemFileName(), target, error);
     if (error) {
         file.remove();
         return Result<>::Failure(QString::fromStdString(error.message()));

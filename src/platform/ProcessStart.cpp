@@ -21,13 +21,9 @@
 extern char** environ;
 #endif
 
+#ifndef Q_OS_WIN
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("ProcessStart", text);
-}
-
-#ifndef Q_OS_WIN
 // Owns the spawn settings for one start.
 class SpawnSettings {
 public:
@@ -72,18 +68,19 @@ int Spawn(pid_t& pid, const QByteArray& program, char* const argv[],
     return posix_spawnp(&pid, program.constData(), &settings.mActions, &settings.mAttributes, argv,
                         environ);
 }
-#endif
 
 } // namespace
+#endif
 
 Result<> StartProcess(const QString& program, const QStringList& arguments,
                       const QString& workingDirectory) {
     if (program.isEmpty())
-        return Result<>::Failure(tr("No program is set."));
+        return Result<>::Failure(QCoreApplication::translate("ProcessStart", "No program is set."));
     // Checked first: the system gives the same reason for a missing working
     // directory as for a missing program.
     if (!workingDirectory.isEmpty() && !QFileInfo(workingDirectory).isDir())
-        return Result<>::Failure(tr("The working directory does not exist."));
+        return Result<>::Failure(
+            QCoreApplication::translate("ProcessStart", "The working directory does not exist."));
 #ifdef Q_OS_WIN
     QProcess process;
     process.setProgram(program);

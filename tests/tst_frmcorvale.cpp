@@ -237,15 +237,65 @@ private Q_SLOTS:
         QVERIFY(mWindow->isVisible());
     }
 
+    // Enter within the double-click interval after a click on the selected
+    // server launches with what the list shows afterwards: nothing selected,
+    // so the default configuration (base game) after its dialog.
+    void launchSettlesAPendingDeselect() {
+        Start();
+        AddServer("ctf");
+        mWindow->State().mServers[0].Game = "ctf";
+        mWindow->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(mWindow.get()));
+        bool defaultDialogShown = false;
+        WhenDialogOpens([&defaultDialogShown](QDialog* dialog) {
+            defaultDialogShown = true;
+            Press(dialog, "cmdOK");
+        });
+        ClickEntry(Servers(), 0);
+        QTest::keyClick(Servers(), Qt::Key_Return);
+        QVERIFY(defaultDialogShown);
+        QCOMPARE(Selected(Servers()), -1);
+        QCOMPARE(mInstall->GameLog().mid(1), QStringList({"arg=+exec", "arg=Corvale.cfg"}));
+    }
+
+    // A failed launch says why and keeps the window; the game never runs on a
+    // script that could not be written.
+    void launchFailureKeepsTheWindow_data() {
+        QTest::addColumn<QString>("executable");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("details");
+        QTest::newRow("missing program") << "missing"
+                                         << "Could not launch Quake2"
+                                         << "Program: %1missing\nWorking directory: %1\n"
+                                            "Reason: No such file or directory";
+        QTest::newRow("not executable") << "readme.txt"
+                                        << "Could not launch Quake2"
+                                        << "Program: %1readme.txt\nWorking directory: %1\n"
+                                           "Reason: Permission denied";
+        QTest::newRow("script not written")
+            << "quake2"
+            << "The launch config script %1baseq2/Corvale.cfg could not be written: "
+            << "";
+    }
     void launchFailureKeepsTheWindow() {
-        mSettings.SetRaw("Options/Executable", "missing");
+        QFETCH(QString, executable);
+        QFETCH(QString, message);
+        QFETCH(QString, details);
+        mInstall->AddFile("readme.txt");
+        mSettings.SetRaw("Options/Executable", executable);
         mSettings.SetRaw("Options/CloseOnLaunch", "True");
+        if (executable == "quake2")
+            QDir(mInstall->Absolute("baseq2")).removeRecursively();
         Start();
         ScriptedPrompts prompts;
         ChooseLaunchType(2);
         Press(mWindow.get(), "cmdLaunch");
-        QCOMPARE(prompts.messages, QStringList{"Could not launch Quake2"});
+        QCOMPARE(prompts.messages.size(), 1);
+        QVERIFY(prompts.messages[0].startsWith(message.replace("%1", mInstall->Path())));
+        QCOMPARE(prompts.details, QStringList{details.replace("%1", mInstall->Path())});
         QVERIFY(mWindow->isVisible());
+        QTest::qWait(100);
+        QVERIFY(!QFile::exists(mInstall->Absolute("fakegame.log")));
     }
 
     void closeOnLaunchStoresEverything() {
@@ -265,20 +315,32 @@ private Q_SLOTS:
     }
 
     // The command line is shown without writing the script; the script view
-    // writes it before opening it.
+    // writes it and hands its path to the viewer as one argument.
     void previews() {
+        const QString script = mInstall->Absolute("baseq2/my \"x\" +!touch y.cfg");
+        mSettings.SetRaw("Settings/LaunchConfig", "my \"x\" +!touch y.cfg");
+        mInstall->InstallGame("my viewer");
+        mSettings.SetRaw("Options/Viewer", mInstall->Absolute("my viewer"));
         Start();
         AddServer("ctf");
         mWindow->State().mServers[0].Game = "ctf";
         ScriptedPrompts prompts;
         Find<QAction>("mnuViewCommandLine")->trigger();
-        QCOMPARE(prompts.messages, QStringList{"quake2 +set game ctf +exec Corvale.cfg"});
-        QVERIFY(!QFile::exists(mInstall->Absolute("baseq2/Corvale.cfg")));
-        mSettings.SetRaw("Options/Viewer", "no-such-viewer");
-        Restart();
+        QCOMPARE(prompts.messages,
+                 QStringList{"quake2 +set game ctf +exec \"my \\\"x\\\" +!touch y.cfg\""});
+        QVERIFY(!QFile::exists(script));
+        CurrentDirectoryGuard guard;
+        QDir::setCurrent(mInstall->Path());
         Find<QAction>("mnuViewConfigFile")->trigger();
-        QVERIFY(QFile::exists(mInstall->Absolute("baseq2/Corvale.cfg")));
+        QCOMPARE(mInstall->GameLog(),
+                 QStringList({"cwd=" + QDir(mInstall->Path()).canonicalPath(), "arg=" + script}));
+
+        mWindow->mOptions->Apply(mInstall->Path(), "quake2", "no-such-viewer", false);
+        Find<QAction>("mnuViewConfigFile")->trigger();
         QCOMPARE(prompts.messages.last(), QStringLiteral("Could not open text viewer"));
+        QCOMPARE(prompts.details.last(), "Viewer: no-such-viewer\nFile: " + script +
+                                             "\nReason: No such file or directory\n\n"
+                                             "The viewer can be changed under View > Options.");
     }
 
     // Each launch type keeps its own server list selection; the profile

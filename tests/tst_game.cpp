@@ -137,40 +137,57 @@ private Q_SLOTS:
         QCOMPARE(PopulatedGame("ctf").quake2.SavedGames(), QStringList(Quake2::kSavedGameSlots));
     }
 
+    // Each argument arrives as it stands; a failure names the program, the
+    // working directory and the reason.
     void launch_data() {
         QTest::addColumn<QString>("pathSuffix");
-        QTest::addColumn<QString>("commandLine");
-        QTest::addColumn<bool>("started");
-        const auto row = [](const char* name, QString suffix, QString commandLine, bool started) {
-            QTest::newRow(name) << suffix << commandLine << started;
-        };
-        row("program name", "", "fakegame +set game ctf +exec Corvale.cfg", true);
-        row("repeated blanks", "", "fakegame  +set game ctf   +exec Corvale.cfg", true);
-        row("absolute program", "", "%1fakegame +set game ctf +exec Corvale.cfg", true);
-        row("missing program", "", "quake2x +exec Corvale.cfg", false);
-        row("missing installation", "gone", "fakegame +exec Corvale.cfg", false);
-        row("not executable", "", "readme.txt +exec Corvale.cfg", false);
-        row("directory", "", "baseq2 +exec Corvale.cfg", false);
-        row("empty command line", "", "", false);
+        QTest::addColumn<QString>("executable");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("program name") << ""
+                                      << "fakegame"
+                                      << "";
+        QTest::newRow("absolute path with a blank") << ""
+                                                    << "%1my games/fake game"
+                                                    << "";
+        QTest::newRow("missing program") << ""
+                                         << "quake2x"
+                                         << "No such file or directory";
+        QTest::newRow("not executable") << ""
+                                        << "readme.txt"
+                                        << "Permission denied";
+        QTest::newRow("directory") << ""
+                                   << "baseq2"
+                                   << "Permission denied";
+        QTest::newRow("missing installation") << "gone"
+                                              << "fakegame"
+                                              << "does not exist";
     }
     void launch() {
         QFETCH(QString, pathSuffix);
-        QFETCH(QString, commandLine);
-        QFETCH(bool, started);
+        QFETCH(QString, executable);
+        QFETCH(QString, reason);
         FakeInstallation installation;
         installation.InstallGame("fakegame");
+        installation.AddDirectory("my games");
+        installation.InstallGame("my games/fake game");
         installation.AddFile("readme.txt", "#!/bin/sh\n");
         installation.AddDirectory("baseq2");
         const QString startDirectory = QDir::currentPath();
         Quake2 quake2;
         quake2.SetPath(installation.Path() + pathSuffix);
-        QCOMPARE(quake2.Launch(commandLine.replace("%1", installation.Path())), started);
+        quake2.SetExecutable(executable.replace("%1", installation.Path()));
+        const QStringList arguments = {"+set", "game", "my mod", "+exec", "a \"b\";c.cfg", ""};
+        const Result<> started = quake2.Launch(arguments);
         QCOMPARE(QDir::currentPath(), startDirectory);
-        if (started)
-            QCOMPARE(
-                installation.GameLog(),
-                QStringList({"cwd=" + QFileInfo(installation.Path()).canonicalFilePath(),
-                             "arg=+set", "arg=game", "arg=ctf", "arg=+exec", "arg=Corvale.cfg"}));
+        if (!reason.isEmpty()) {
+            QVERIFY2(!started && started.Error().contains(reason), qPrintable(started.Error()));
+            return;
+        }
+        QVERIFY2(started, qPrintable(started.Error()));
+        QStringList log = {"cwd=" + QFileInfo(installation.Path()).canonicalFilePath()};
+        for (const QString& argument : arguments)
+            log << "arg=" + argument;
+        QCOMPARE(installation.GameLog(), log);
     }
 
     // The map lists a server configuration offers, by game directory and

@@ -71,27 +71,106 @@ private Q_SLOTS:
         QCOMPARE(mSettings.Raw("Settings/ServerFile"), start + "cvservers.dat");
     }
 
+    // The preview quotes a value that holds a blank or a quote.
     void commandLine_data() {
         QTest::addColumn<int>("launchType");
+        QTest::addColumn<QString>("executable");
         QTest::addColumn<QString>("game");
         QTest::addColumn<QString>("expected");
-        const auto row = [](const char* tag, int type, QString game, QString expected) {
-            QTest::newRow(tag) << type << game << expected;
+        const auto row = [](const char* tag, int type, QString executable, QString game,
+                            QString expected) {
+            QTest::newRow(tag) << type << executable << game << expected;
         };
-        row("dedicated", 0, "ctf", "quake2.exe +set dedicated 1 +set game ctf +exec Corvale.cfg");
-        row("listen", 1, "ctf", "quake2.exe +set game ctf +exec Corvale.cfg");
-        row("client only", 2, "ctf", "quake2.exe +exec Corvale.cfg");
-        row("dedicated, base game", 0, "", "quake2.exe +set dedicated 1 +exec Corvale.cfg");
+        row("dedicated", 0, "quake2.exe", "ctf",
+            "quake2.exe +set dedicated 1 +set game ctf +exec Corvale.cfg");
+        row("listen", 1, "quake2.exe", "ctf", "quake2.exe +set game ctf +exec Corvale.cfg");
+        row("client only", 2, "quake2.exe", "ctf", "quake2.exe +exec Corvale.cfg");
+        row("dedicated, base game", 0, "quake2.exe", "",
+            "quake2.exe +set dedicated 1 +exec Corvale.cfg");
+        row("blanks and quotes", 1, "/opt/my games/q2", "my \"best\" mod",
+            "\"/opt/my games/q2\" +set game \"my \\\"best\\\" mod\" +exec Corvale.cfg");
     }
     void commandLine() {
         QFETCH(int, launchType);
+        QFETCH(QString, executable);
         QFETCH(QString, game);
         Quake2 quake;
-        quake.SetExecutable("quake2.exe");
+        quake.SetExecutable(executable);
         quake.SetGame(game);
         Launcher launcher(quake);
         launcher.SetLaunchType(launchType);
         QTEST(launcher.CommandLine(), "expected");
+    }
+
+    // Every value reaches the game as one value: a game folder as one
+    // argument, a script value on one line, quoted where the game would split
+    // it. Ordinary values are written as they are.
+    void valuesStayOneValue_data() {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("expected");
+        const auto row = [](const char* tag, QString field, QString value, QString expected) {
+            QTest::newRow(tag) << field << value << expected;
+        };
+        row("ordinary, accented", "hostname", "Caf\u00e9-1", "set hostname\tCaf\u00e9-1");
+        row("game folder with a blank", "game", "my mod", "my mod");
+        row("game folder with arguments", "game", "ctf +set x 1", "ctf +set x 1");
+        row("blank", "hostname", "My Server", "set hostname\t\"My Server\"");
+        row("semicolon", "hostname", "a;quit", "set hostname\t\"a;quit\"");
+        row("line break", "hostname", "a\nrcon_password x", "set hostname\t\"a rcon_password x\"");
+        row("tab and CR LF", "hostname", "a\tb\r\nc", "set hostname\t\"a\tb c\"");
+        row("quote", "hostname", "a\"b", "set hostname\tab");
+        row("map with a line break", "map", "q2dm1\nquit", "map \"q2dm1 quit\"");
+        row("config file with quotes", "exec", "a\" +!touch x\".cfg", "exec \"a +!touch x.cfg\"");
+        row("remote address", "connect", "q2.example.net:27910", "connect q2.example.net:27910");
+        row("remote with a line break", "connect", "q2.example.net\rquit",
+            "connect \"q2.example.net quit\"");
+    }
+    void valuesStayOneValue() {
+        QFETCH(QString, field);
+        QFETCH(QString, value);
+        QFETCH(QString, expected);
+        Fixture f;
+        f.install.AddDirectory("my games");
+        f.install.InstallGame("my games/quake 2");
+        f.game.SetExecutable(f.install.Absolute("my games/quake 2"));
+        f.launcher.mClients = {{"me", field == "exec" ? value : "my.cfg"}};
+        ServerConfig server;
+        server.PlayerMode = ServerConfig::Deathmatch;
+        server.MapMode = ServerConfig::SpecificMap;
+        server.MapName = field == "map" ? value : "q2dm1";
+        server.ServerName = field == "hostname" ? value : "noname";
+        server.Game = field == "game" ? value : "";
+        f.launcher.mServers = {server};
+        f.launcher.mRemoteServers = {{field == "connect" ? value : ""}};
+        f.launcher.SetLaunchType(field == "connect" ? Launcher::ClientOnly
+                                                    : Launcher::ListenServer);
+        QVERIFY(f.launcher.WriteLaunchConfig(0, 0, f.defaultServer));
+        QVERIFY(f.launcher.Launch());
+
+        QStringList log = {"cwd=" + QDir(f.install.Path()).canonicalPath()};
+        if (field == "game")
+            log << "arg=+set"
+                << "arg=game"
+                << "arg=" + expected;
+        log << "arg=+exec"
+            << "arg=Corvale.cfg";
+        QCOMPARE(f.install.GameLog(), log);
+        QString script =
+            field == "connect"
+                ? "exec my.cfg\r\n\r\n"
+                : "exec my.cfg\r\n\r\nset deathmatch\t1\r\nset coop\t0\r\nset hostname\tnoname\r\n"
+                  "set maxclients\t8\r\nset fraglimit\t0\r\nset timelimit\t0\r\nset dmflags\t16\r\n"
+                  "set skill\t2\r\nset cheats\t0\r\nset allow_download\t0\r\nset logfile\t0\r\n"
+                  "set gravity\t800\r\nset public\t0\r\nset g_select_empty\t0\r\n\r\n\r\n"
+                  "map q2dm1\r\n";
+        const QMap<QString, QString> ordinary = {
+            {"hostname", "set hostname\tnoname"}, {"map", "map q2dm1"}, {"exec", "exec my.cfg"}};
+        if (field == "connect")
+            script += expected + "\r\n";
+        else if (ordinary.contains(field))
+            script.replace(ordinary[field] + "\r\n", expected + "\r\n");
+        QCOMPARE(QString::fromUtf8(FileBytes(f.install.Absolute("baseq2/Corvale.cfg"))), script);
     }
 
     // The profiles are "my.cfg" and one without a file, the server is coop in
@@ -138,7 +217,7 @@ private Q_SLOTS:
         f.launcher.mServers = {coop};
         f.launcher.mRemoteServers = {{"q2.example.net:27910"}};
         f.launcher.SetLaunchType(launchType);
-        QCOMPARE(f.launcher.WriteLaunchConfig(client, server, f.defaultServer), std::nullopt);
+        QVERIFY(f.launcher.WriteLaunchConfig(client, server, f.defaultServer));
         QCOMPARE(f.launcher.LaunchConfigPath(), f.install.Absolute(folder + "/Corvale.cfg"));
         QTEST(QString::fromUtf8(FileBytes(f.launcher.LaunchConfigPath())), "expected");
     }

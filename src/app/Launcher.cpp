@@ -47,14 +47,18 @@ Launcher::LaunchType Launcher::CurrentLaunchType() const {
     return mDedicated ? DedicatedServer : ListenServer;
 }
 
-QString Launcher::CommandLine() const {
-    QString line = mGame.Executable();
+QStringList Launcher::Arguments() const {
+    QStringList arguments;
     if (mDedicated)
-        line += QStringLiteral(" +set dedicated 1");
+        arguments << QStringLiteral("+set") << QStringLiteral("dedicated") << QStringLiteral("1");
     if (!mGame.Game().isEmpty() && !mClientOnly)
-        line += QStringLiteral(" +set game ") + mGame.Game();
-    line += QStringLiteral(" +exec ") + mLaunchConfig;
-    return line;
+        arguments << QStringLiteral("+set") << QStringLiteral("game") << mGame.Game();
+    arguments << QStringLiteral("+exec") << mLaunchConfig;
+    return arguments;
+}
+
+QString Launcher::CommandLine() const {
+    return CommandLineText(mGame.Executable(), Arguments());
 }
 
 namespace {
@@ -173,8 +177,8 @@ QString Launcher::LaunchConfigPath() const {
     return mGame.FilePath(mLaunchConfig, false);
 }
 
-std::optional<QString> Launcher::WriteLaunchConfig(qint16 clientSelection, qint16 serverSelection,
-                                                   const ServerConfig& defaultServer) {
+Result<> Launcher::WriteLaunchConfig(qint16 clientSelection, qint16 serverSelection,
+                                     const ServerConfig& defaultServer) {
     SelectGame(serverSelection, defaultServer);
     ScriptWriter script;
     if (!mDedicated) {
@@ -187,26 +191,22 @@ std::optional<QString> Launcher::WriteLaunchConfig(qint16 clientSelection, qint1
     }
     if (mClientOnly) {
         if (serverSelection >= 0 && serverSelection < qint16(mRemoteServers.size()))
-            script.Line(QStringLiteral("connect ") + mRemoteServers.at(serverSelection).ID);
+            script.Line(QStringLiteral("connect ") +
+                        ScriptWriter::Value(mRemoteServers.at(serverSelection).ID));
     } else if (serverSelection < 0 || serverSelection >= qint16(mServers.size())) {
         defaultServer.WriteToConfigFile(script, mGame);
     } else {
         mServers.at(serverSelection).WriteToConfigFile(script, mGame);
     }
 
+    // Rewritten at every launch: checked, but not synced to disk.
     const QString path = LaunchConfigPath();
-    if (const Result<> written = WriteWholeFile(path, script.Bytes()); !written)
-        return QObject::tr("The launch config script %1 could not be written: %2")
-            .arg(QDir::toNativeSeparators(path), written.Error());
-    return std::nullopt;
+    if (const Result<> written = WriteFileUnsynced(path, script.Bytes()); !written)
+        return Result<>::Failure(QObject::tr("The launch config script %1 could not be written: %2")
+                                     .arg(QDir::toNativeSeparators(path), written.Error()));
+    return {};
 }
 
-Launcher::LaunchOutcome Launcher::Launch(qint16 clientSelection, qint16 serverSelection,
-                                         const ServerConfig& defaultServer) {
-    if (std::optional<QString> error =
-            WriteLaunchConfig(clientSelection, serverSelection, defaultServer))
-        return {LaunchResult::ScriptNotWritten, *error};
-    if (!mGame.Launch(CommandLine()))
-        return {LaunchResult::GameNotStarted, QString()};
-    return {LaunchResult::Started, QString()};
+Result<> Launcher::Launch() const {
+    return mGame.Launch(Arguments());
 }

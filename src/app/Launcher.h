@@ -2,13 +2,13 @@
 
 #include "client/ServerAddr.h"
 #include "client/UserProfile.h"
+#include "common/Result.h"
 #include "server/ServerConfig.h"
 
 #include <QString>
 #include <QStringList>
 
 #include <array>
-#include <optional>
 #include <vector>
 
 class Quake2;
@@ -29,8 +29,11 @@ public:
     void SetLaunchType(int type);
     LaunchType CurrentLaunchType() const;
 
-    // The game's command line for the launch type and the game's current
-    // game directory, unquoted.
+    // The game's arguments for the launch type and the game's current game
+    // directory, each value one argument.
+    QStringList Arguments() const;
+    // The executable and the arguments as the user reads them, a value quoted
+    // where it holds a blank or a quote.
     QString CommandLine() const;
 
     // Fills the three collections from their record files; returns a message
@@ -51,19 +54,13 @@ public:
     // Where the launch config script goes.
     QString LaunchConfigPath() const;
     // Runs SelectGame and writes the launch config script for the selections;
-    // returns an error message when the script could not be written.
-    std::optional<QString> WriteLaunchConfig(qint16 clientSelection, qint16 serverSelection,
-                                             const ServerConfig& defaultServer);
-
-    enum class LaunchResult { Started, ScriptNotWritten, GameNotStarted };
-    struct LaunchOutcome {
-        LaunchResult result;
-        QString error; // why the script could not be written
-    };
-    // Writes the script and starts the game with the command line. The game is
-    // not started on a stale script.
-    LaunchOutcome Launch(qint16 clientSelection, qint16 serverSelection,
-                         const ServerConfig& defaultServer);
+    // on failure a message naming the script and the reason.
+    Result<> WriteLaunchConfig(qint16 clientSelection, qint16 serverSelection,
+                               const ServerConfig& defaultServer);
+    // Starts the game with the arguments; run after WriteLaunchConfig, so the
+    // game never runs a stale script. On failure the program tried, the
+    // working directory and the reason.
+    Result<> Launch() const;
 
     std::vector<UserProfile> mClients;
     std::vector<ServerConfig> mServers;

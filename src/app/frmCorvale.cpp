@@ -269,15 +269,28 @@ void frmCorvale::ConnectList(ListControls& controls, void (frmCorvale::*change)(
         if (index.row() == controls.rowAtPress && SelectedRow(controls.list) == index.row())
             controls.deselectTimer.start(QApplication::doubleClickInterval());
     });
-    connect(&controls.deselectTimer, &QTimer::timeout, this, [&controls] {
-        if (SelectedRow(controls.list) == controls.lastClick)
-            controls.list->clearSelection();
-    });
+    connect(&controls.deselectTimer, &QTimer::timeout, this,
+            [&controls] { FinishDeselect(controls); });
     connect(list, &QListWidget::doubleClicked, this, [this, &controls, change] {
         controls.deselectTimer.stop();
         if (controls.change->isEnabled())
             (this->*change)();
     });
+}
+
+void frmCorvale::FinishDeselect(ListControls& controls) {
+    controls.deselectTimer.stop();
+    if (SelectedRow(controls.list) == controls.lastClick)
+        controls.list->clearSelection();
+}
+
+// A command that acts on the selections takes what the lists will show once
+// a deselection waiting for the end of the double-click interval is done.
+void frmCorvale::SettlePendingDeselects() {
+    for (ListControls* controls : {&mServerList, &mClientList}) {
+        if (controls->deselectTimer.isActive())
+            FinishDeselect(*controls);
+    }
 }
 
 void frmCorvale::ClickRule(ListControls& controls) {
@@ -413,40 +426,46 @@ void frmCorvale::PressDefaultButton() {
 }
 
 void frmCorvale::LaunchGame() {
+    SettlePendingDeselects();
     if (ServerSelection() < 0 && !mLauncher.mClientOnly) {
         frmServer dialog(*mDefaultServer, mGame, *mOptions, this);
         dialog.exec();
     }
-    const Launcher::LaunchOutcome outcome =
-        mLauncher.Launch(ClientSelection(), ServerSelection(), *mDefaultServer);
-    switch (outcome.result) {
-    case Launcher::LaunchResult::ScriptNotWritten:
-        Prompts::Message(this, outcome.error, Prompts::Icon::Warning);
-        break;
-    case Launcher::LaunchResult::GameNotStarted:
-        Prompts::Message(this, tr("Could not launch Quake2"), Prompts::Icon::Critical);
-        break;
-    case Launcher::LaunchResult::Started:
-        if (mOptions->CloseOnLaunch())
-            close();
-        break;
+    if (const Result<> written =
+            mLauncher.WriteLaunchConfig(ClientSelection(), ServerSelection(), *mDefaultServer);
+        !written) {
+        Prompts::Message(this, written.Error(), Prompts::Icon::Warning);
+        return;
     }
+    if (const Result<> started = mLauncher.Launch(); !started) {
+        Prompts::Message(this, tr("Could not launch Quake2"), Prompts::Icon::Critical,
+                         QStringLiteral("Corvale"), started.Error());
+        return;
+    }
+    if (mOptions->CloseOnLaunch())
+        close();
 }
 
 void frmCorvale::ViewCommandLine() {
+    SettlePendingDeselects();
     mLauncher.SelectGame(ServerSelection(), *mDefaultServer);
     Prompts::Message(this, mLauncher.CommandLine(), Prompts::Icon::None,
                      tr("Command Line Preview"));
 }
 
 void frmCorvale::ViewConfigFile() {
-    if (const std::optional<QString> error =
-            mLauncher.WriteLaunchConfig(ClientSelection(), ServerSelection(), *mDefaultServer)) {
-        Prompts::Message(this, *error, Prompts::Icon::Warning);
+    SettlePendingDeselects();
+    if (const Result<> written =
+            mLauncher.WriteLaunchConfig(ClientSelection(), ServerSelection(), *mDefaultServer);
+        !written) {
+        Prompts::Message(this, written.Error(), Prompts::Icon::Warning);
         return;
     }
-    if (!StartTextViewer(mOptions->TextViewer(), mLauncher.LaunchConfigPath()))
-        Prompts::Message(this, tr("Could not open text viewer"), Prompts::Icon::Critical);
+    if (const Result<> started =
+            StartTextViewer(mOptions->TextViewer(), mLauncher.LaunchConfigPath());
+        !started)
+        Prompts::Message(this, tr("Could not open text viewer"), Prompts::Icon::Critical,
+                         QStringLiteral("Corvale"), started.Error());
 }
 
 void frmCorvale::ShowOptions() {

@@ -71,6 +71,8 @@ private:
     void ShowPicture(bool afterDialog);
     void StartClock();
 
+    static void FinishDeselect(ListControls& controls);
+    void SettlePendingDeselects();
     void ClickRule(ListControls& controls);
     void UpdateButtons(ListControls& controls);
     void ConnectList(ListControls& controls, void (frmCorvale::*change)());

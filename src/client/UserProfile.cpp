@@ -16,6 +16,6 @@ void UserProfile::SaveToFile(RecordWriter& file) const {
 void UserProfile::WriteToConfigFile(ScriptWriter& file) const {
     if (ConfigFile.isEmpty())
         return;
-    file.Line(QStringLiteral("exec ") + ConfigFile);
+    file.Line(QStringLiteral("exec ") + ScriptWriter::Value(ConfigFile));
     file.Line();
 }

@@ -59,6 +59,8 @@ void frmUserProfile::EditConfigFile() {
     const QString fileName = ui->cboConfigFile->currentText();
     if (fileName.isEmpty())
         return;
-    if (!StartTextViewer(mOptions.TextViewer(), mGame.FilePath(fileName)))
-        Prompts::Message(this, tr("Could not open config file"), Prompts::Icon::Warning);
+    if (const Result<> started = StartTextViewer(mOptions.TextViewer(), mGame.FilePath(fileName));
+        !started)
+        Prompts::Message(this, tr("Could not open config file"), Prompts::Icon::Warning,
+                         QStringLiteral("Corvale"), started.Error());
 }

@@ -1,7 +1,10 @@
 #include "common/FileIO.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QSaveFile>
+
+#include <filesystem>
 
 Result<QByteArray> ReadWholeFile(const QString& path) {
     QFile file(path);
@@ -30,5 +33,34 @@ Result<> WriteWholeFile(const QString& path, const QByteArray& bytes) {
     }
     if (!file.commit())
         return Result<>::Failure(file.errorString());
+    return {};
+}
+
+Result<> WriteFileUnsynced(const QString& path, const QByteArray& bytes) {
+    // Written beside the file first, so a failed write leaves the old file as
+    // it was.
+    QFile file(path + QStringLiteral(".new"));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return Result<>::Failure(file.errorString());
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        const QString reason = file.error() != QFileDevice::NoError
+                                   ? file.errorString()
+                                   : QCoreApplication::translate("FileIO", "disk full");
+        file.remove();
+        return Result<>::Failure(reason);
+    }
+    file.close();
+    // The old file is removed before the rename: renaming over an existing
+    // file makes some file systems (ext4) start writing the new one to disk
+    // at once, which is what this write avoids.
+    const std::filesystem::path target = QFile(path).filesystemFileName();
+    std::error_code error;
+    std::filesystem::remove(target, error);
+    if (!error)
+        std::filesystem::rename(file.filesystemFileName(), target, error);
+    if (error) {
+        file.remove();
+        return Result<>::Failure(QString::fromStdString(error.message()));
+    }
     return {};
 }

@@ -1,15 +1,17 @@
 #include "common/TextViewer.h"
 
-#include <QProcess>
+#include "platform/ProcessStart.h"
 
-bool StartTextViewer(const QString& viewer, const QString& path) {
-    const QString commandLine = u'"' + viewer + QStringLiteral("\" \"") + path + u'"';
-    QStringList words = QProcess::splitCommand(commandLine);
-    if (words.isEmpty() || words.first().isEmpty())
-        return false;
-    QProcess process;
-    process.setProgram(words.takeFirst());
-    process.setArguments(words);
-    process.setStandardInputFile(QProcess::nullDevice());
-    return process.startDetached();
+#include <QCoreApplication>
+#include <QDir>
+
+Result<> StartTextViewer(const QString& viewer, const QString& path) {
+    const Result<> started = StartProcess(viewer, {path});
+    if (started)
+        return started;
+    return Result<>::Failure(
+        QCoreApplication::translate("TextViewer",
+                                    "Viewer: %1\nFile: %2\nReason: %3\n\nThe viewer can be "
+                                    "changed under View > Options.")
+            .arg(CommandLineText(viewer, {}), QDir::toNativeSeparators(path), started.Error()));
 }

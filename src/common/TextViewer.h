@@ -1,8 +1,11 @@
 #pragma once
 
+#include "common/Result.h"
+
 #include <QString>
 
-// Opens path in the user's text viewer without waiting for it. The command
-// line is the viewer and the path, each in double quotes, so either may hold
-// blanks. Returns true when a process was started.
-bool StartTextViewer(const QString& viewer, const QString& path);
+// Opens path in the user's text viewer without waiting for it. The viewer
+// setting is one program (blanks allowed, looked up on PATH like any command)
+// and the path is its one argument, never parsed. On failure a text for the
+// user: the viewer tried, the file, the reason and where to change the viewer.
+Result<> StartTextViewer(const QString& viewer, const QString& path);

@@ -4,6 +4,7 @@
 #include "platform/FileSystem.h"
 #include "platform/ProcessStart.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -62,8 +63,17 @@ QString Quake2::FilePath(const QString& fileName, bool mustExist) const {
     return candidate;
 }
 
-bool Quake2::Launch(const QString& commandLine) const {
-    return StartProcess(commandLine, mPath);
+QString Quake2::ProgramPath() const {
+    return QDir::toNativeSeparators(QDir(mPath).absoluteFilePath(mExecutable));
+}
+
+Result<> Quake2::Launch(const QStringList& arguments) const {
+    const Result<> started = StartProcess(ProgramPath(), arguments, mPath);
+    if (started)
+        return started;
+    return Result<>::Failure(
+        QCoreApplication::translate("Quake2", "Program: %1\nWorking directory: %2\nReason: %3")
+            .arg(ProgramPath(), QDir::toNativeSeparators(mPath), started.Error()));
 }
 
 QStringList Quake2::ListDirectories(const QString& pattern) const {

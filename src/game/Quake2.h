@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/Result.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -25,9 +27,13 @@ public:
     // The file in the current game directory when one exists there, else the
     // path in the base game directory; "" when mustExist and it is in neither.
     QString FilePath(const QString& fileName, bool mustExist = false) const;
-    // Starts the command line from the installation directory; true when a
-    // process was started.
-    bool Launch(const QString& commandLine) const;
+    // The game program: Executable below the installation directory, or
+    // Executable itself when it is an absolute path.
+    QString ProgramPath() const;
+    // Starts the game program with the arguments, each one argument as it
+    // stands, in the installation directory. On failure a text for the user:
+    // the program tried, the working directory and the reason.
+    Result<> Launch(const QStringList& arguments) const;
 
     // Subdirectories of the installation directory matching the pattern.
     QStringList ListDirectories(const QString& pattern) const;

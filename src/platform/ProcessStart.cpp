@@ -1,25 +1,137 @@
 #include "platform/ProcessStart.h"
 
-#include <QDir>
+#include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
+
+#include <algorithm>
+
+#ifdef Q_OS_WIN
 #include <QProcess>
+#else
+#include <cerrno>
+#include <csignal>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+#include <vector>
 
-bool StartProcess(const QString& commandLine, const QString& workingDirectory) {
-    QStringList words = commandLine.split(u' ', Qt::SkipEmptyParts);
-    if (words.isEmpty() || !QFileInfo(workingDirectory).isDir())
-        return false;
-    // startDetached looks a bare name up on PATH, never in the working
-    // directory, so the program is made absolute first.
-    const QString program = QDir(workingDirectory).absoluteFilePath(words.takeFirst());
-    const QFileInfo programInfo(program);
-    if (!programInfo.isFile() || !programInfo.isExecutable())
-        return false;
+extern char** environ;
+#endif
 
+#ifndef Q_OS_WIN
+namespace {
+
+// Owns the spawn settings for one start.
+class SpawnSettings {
+public:
+    SpawnSettings() {
+        posix_spawn_file_actions_init(&mActions);
+        posix_spawnattr_init(&mAttributes);
+    }
+    ~SpawnSettings() {
+        posix_spawn_file_actions_destroy(&mActions);
+        posix_spawnattr_destroy(&mAttributes);
+    }
+    SpawnSettings(const SpawnSettings&) = delete;
+    SpawnSettings& operator=(const SpawnSettings&) = delete;
+
+    posix_spawn_file_actions_t mActions;
+    posix_spawnattr_t mAttributes;
+};
+
+// The started program runs on its own: in a session of its own (so closing
+// the launcher's terminal does not end it), with no input, default signal
+// handling and nothing blocked.
+int Spawn(pid_t& pid, const QByteArray& program, char* const argv[],
+          const QByteArray& workingDirectory) {
+    SpawnSettings settings;
+    if (!workingDirectory.isEmpty()) {
+        if (const int error = posix_spawn_file_actions_addchdir_np(&settings.mActions,
+                                                                   workingDirectory.constData()))
+            return error;
+    }
+    if (const int error = posix_spawn_file_actions_addopen(&settings.mActions, STDIN_FILENO,
+                                                           "/dev/null", O_RDONLY, 0))
+        return error;
+    sigset_t none;
+    sigemptyset(&none);
+    sigset_t pipe;
+    sigemptyset(&pipe);
+    sigaddset(&pipe, SIGPIPE);
+    posix_spawnattr_setsigmask(&settings.mAttributes, &none);
+    posix_spawnattr_setsigdefault(&settings.mAttributes, &pipe);
+    posix_spawnattr_setflags(&settings.mAttributes,
+                             POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSID);
+    return posix_spawnp(&pid, program.constData(), &settings.mActions, &settings.mAttributes, argv,
+                        environ);
+}
+
+} // namespace
+#endif
+
+Result<> StartProcess(const QString& program, const QStringList& arguments,
+                      const QString& workingDirectory) {
+    if (program.isEmpty())
+        return Result<>::Failure(QCoreApplication::translate("ProcessStart", "No program is set."));
+    // Checked first: the system gives the same reason for a missing working
+    // directory as for a missing program.
+    if (!workingDirectory.isEmpty() && !QFileInfo(workingDirectory).isDir())
+        return Result<>::Failure(
+            QCoreApplication::translate("ProcessStart", "The working directory does not exist."));
+#ifdef Q_OS_WIN
     QProcess process;
     process.setProgram(program);
-    process.setArguments(words);
+    process.setArguments(arguments);
     process.setWorkingDirectory(workingDirectory);
     process.setStandardInputFile(QProcess::nullDevice());
     qint64 pid = 0;
-    return process.startDetached(&pid) && pid != 0;
+    if (!process.startDetached(&pid) || pid == 0)
+        return Result<>::Failure(process.errorString());
+    return {};
+#else
+    const QByteArray programBytes = QFile::encodeName(program);
+    std::vector<QByteArray> argumentBytes;
+    argumentBytes.reserve(arguments.size());
+    for (const QString& argument : arguments)
+        argumentBytes.push_back(argument.toLocal8Bit());
+    std::vector<char*> argv;
+    argv.reserve(argumentBytes.size() + 2);
+    argv.push_back(const_cast<char*>(programBytes.constData()));
+    for (QByteArray& argument : argumentBytes)
+        argv.push_back(argument.data());
+    argv.push_back(nullptr);
+
+    pid_t pid = 0;
+    if (const int error =
+            Spawn(pid, programBytes, argv.data(), QFile::encodeName(workingDirectory)))
+        return Result<>::Failure(qt_error_string(error));
+    // The launcher does not wait for the program, but collects its exit status
+    // when it ends so that no finished process lingers.
+    std::thread([pid] {
+        while (waitpid(pid, nullptr, 0) < 0 && errno == EINTR) {
+        }
+    }).detach();
+    return {};
+#endif
+}
+
+QString CommandLineText(const QString& program, const QStringList& arguments) {
+    QStringList words;
+    words.reserve(arguments.size() + 1);
+    for (const QString& word : QStringList{program} + arguments) {
+        const bool quoted =
+            word.isEmpty() || word.contains(u'"') ||
+            std::any_of(word.cbegin(), word.cend(), [](QChar c) { return c.isSpace(); });
+        if (!quoted) {
+            words << word;
+            continue;
+        }
+        QString escaped = word;
+        escaped.replace(u'"', QStringLiteral("\\\""));
+        words << u'"' + escaped + u'"';
+    }
+    return words.join(u' ');
 }

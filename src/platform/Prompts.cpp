@@ -46,10 +46,13 @@ protected:
 
 class DialogHandler : public Handler {
 public:
-    void Message(QWidget* parent, const QString& text, Icon icon, const QString& caption) override {
+    void Message(QWidget* parent, const QString& text, Icon icon, const QString& caption,
+                 const QString& details) override {
         QMessageBox box(parent);
         box.setWindowTitle(caption);
         box.setText(text);
+        if (!details.isEmpty())
+            box.setDetailedText(details);
         box.setIcon(icon == Icon::Critical  ? QMessageBox::Critical
                     : icon == Icon::Warning ? QMessageBox::Warning
                                             : QMessageBox::NoIcon);
@@ -122,8 +125,9 @@ Handler* gHandler = &gDialogs;
 
 } // namespace
 
-void Message(QWidget* parent, const QString& text, Icon icon, const QString& caption) {
-    gHandler->Message(parent, text, icon, caption);
+void Message(QWidget* parent, const QString& text, Icon icon, const QString& caption,
+             const QString& details) {
+    gHandler->Message(parent, text, icon, caption, details);
 }
 
 Choice RetryCancel(QWidget* parent, const QString& text) {

@@ -15,16 +15,17 @@ enum class Choice { Ok, Retry, Cancel };
 class Handler {
 public:
     virtual ~Handler() = default;
-    virtual void Message(QWidget* parent, const QString& text, Icon icon,
-                         const QString& caption) = 0;
+    virtual void Message(QWidget* parent, const QString& text, Icon icon, const QString& caption,
+                         const QString& details) = 0;
     virtual Choice RetryCancel(QWidget* parent, const QString& text) = 0;
     virtual QString Input(QWidget* parent, const QString& prompt, const QString& defaultText) = 0;
     virtual QString OpenFile(QWidget* parent, const QString& filter) = 0;
 };
 
-// Shows text with an OK button.
+// Shows text with an OK button; details, when given, are shown on request.
 void Message(QWidget* parent, const QString& text, Icon icon,
-             const QString& caption = QStringLiteral("Corvale"));
+             const QString& caption = QStringLiteral("Corvale"),
+             const QString& details = QString());
 // A warning with Retry and Cancel.
 Choice RetryCancel(QWidget* parent, const QString& text);
 // A one-line input box; "" when cancelled.

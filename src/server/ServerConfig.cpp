@@ -93,7 +93,7 @@ void ServerConfig::WriteToConfigFile(ScriptWriter& file, const Quake2& game) con
         file.Line(Variable("set coop", PlayerMode == Coop ? 1 : 0));
     }
     if (PlayerMode == Deathmatch) {
-        file.Line(Variable("set hostname", ServerName));
+        file.Line(Variable("set hostname", ScriptWriter::Value(ServerName)));
         file.Line(Variable("set maxclients", MaxClients));
         file.Line(Variable("set fraglimit", FragLimit));
         file.Line(Variable("set timelimit", TimeLimit));
@@ -114,16 +114,16 @@ void ServerConfig::WriteToConfigFile(ScriptWriter& file, const Quake2& game) con
         file.Line(QStringLiteral("newgame"));
         break;
     case LoadSavedGame:
-        file.Line(QStringLiteral("load ") + MapName);
+        file.Line(QStringLiteral("load ") + ScriptWriter::Value(MapName));
         break;
     case SpecificMap:
-        file.Line(QStringLiteral("map ") + MapName);
+        file.Line(QStringLiteral("map ") + ScriptWriter::Value(MapName));
         break;
     case RandomMap: {
         // An empty pool has nothing to start: no map line at all.
         const QString map = PickRandomMap(game);
         if (!map.isEmpty())
-            file.Line(QStringLiteral("map ") + map);
+            file.Line(QStringLiteral("map ") + ScriptWriter::Value(map));
         break;
     }
     default:

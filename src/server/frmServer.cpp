@@ -358,8 +358,9 @@ void frmServer::ViewTextFile() {
         return;
     const QString path = mGame.FilePath(
         QStringLiteral("maps") + Quake2::Separator() + mapName + QStringLiteral(".txt"), false);
-    if (!StartTextViewer(mOptions.TextViewer(), path))
-        Prompts::Message(this, tr("Could not open text file"), Prompts::Icon::Warning);
+    if (const Result<> started = StartTextViewer(mOptions.TextViewer(), path); !started)
+        Prompts::Message(this, tr("Could not open text file"), Prompts::Icon::Warning,
+                         QStringLiteral("Corvale"), started.Error());
 }
 
 void frmServer::LoadDefaults() {

@@ -10,8 +10,10 @@ ScriptedPrompts::~ScriptedPrompts() {
     Prompts::SetHandler(mPrevious);
 }
 
-void ScriptedPrompts::Message(QWidget*, const QString& text, Prompts::Icon, const QString&) {
+void ScriptedPrompts::Message(QWidget*, const QString& text, Prompts::Icon, const QString&,
+                              const QString& details) {
     messages << text;
+    this->details << details;
 }
 
 Prompts::Choice ScriptedPrompts::RetryCancel(QWidget*, const QString& text) {

@@ -222,21 +222,6 @@ private Q_SLOTS:
         QTEST(QString::fromUtf8(FileBytes(f.launcher.LaunchConfigPath())), "expected");
     }
 
-    void launchFailuresAreReported() {
-        Fixture f;
-        // No game program installed.
-        QCOMPARE(f.launcher.Launch(-1, -1, f.defaultServer).result,
-                 Launcher::LaunchResult::GameNotStarted);
-        // A script that cannot be written stops the launch before the game.
-        f.install.InstallGame("quake2");
-        QDir(f.install.Absolute("baseq2")).removeRecursively();
-        const Launcher::LaunchOutcome outcome = f.launcher.Launch(-1, -1, f.defaultServer);
-        QCOMPARE(outcome.result, Launcher::LaunchResult::ScriptNotWritten);
-        QVERIFY(outcome.error.contains("Corvale.cfg"));
-        QTest::qWait(200);
-        QVERIFY(!QFile::exists(f.install.Absolute("fakegame.log")));
-    }
-
     // The profile file as the settings name it: what a load reports and
     // keeps, and whether the save at exit rewrites it. The file holds one
     // profile; the run adds a profile and a server configuration unless the

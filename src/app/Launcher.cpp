@@ -5,6 +5,7 @@
 #include "common/RecordWriter.h"
 #include "common/ScriptWriter.h"
 #include "game/Quake2.h"
+#include "platform/ProcessStart.h"
 #include "platform/SettingsStore.h"
 
 #include <QCoreApplication>

@@ -18,6 +18,8 @@ public:
     RecordListModel& ClientModel() { return mClientModel; }
     ListSelection& Servers() { return mServers; }
     ListSelection& Clients() { return mClients; }
+    const ListSelection& Servers() const { return mServers; }
+    const ListSelection& Clients() const { return mClients; }
 
     // The profile list takes part in every launch type but the dedicated server.
     bool ProfilesUsed() const;

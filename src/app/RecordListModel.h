@@ -18,6 +18,7 @@ public:
         beginResetModel();
         mCount = [&records] { return int(records.size()); };
         mId = [&records](int row) { return records.at(row).ID; };
+        mToolTip = nullptr;
         endResetModel();
     }
 
@@ -36,6 +37,9 @@ public:
 
     // The record at row was changed in place.
     void Changed(int row);
+    // Gives each entry the tooltip that tip returns for its ID, until the
+    // next Show().
+    void SetToolTips(std::function<QString(const QString& id)> tip);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
@@ -43,4 +47,5 @@ public:
 private:
     std::function<int()> mCount = [] { return 0; };
     std::function<QString(int)> mId;
+    std::function<QString(const QString&)> mToolTip;
 };

@@ -9,6 +9,8 @@
 #include "prefs/frmOptions.h"
 #include "prefs/frmRandomPicture.h"
 #include "server/frmServer.h"
+#include "status/StatusFormat.h"
+#include "status/frmServerStatus.h"
 #include "ui_frmCorvale.h"
 
 #include <QApplication>
@@ -16,8 +18,10 @@
 #include <QDateTime>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QListView>
 #include <QLocale>
 #include <QMouseEvent>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QShortcut>
 
@@ -59,18 +63,9 @@ bool Usable(const QRect& placement) {
     return false;
 }
 
-qint16 SelectedRow(const QListWidget* list) {
-    const QList<QListWidgetItem*> selected = list->selectedItems();
-    return selected.isEmpty() ? qint16(-1) : qint16(list->row(selected.first()));
-}
-
-// Selects row (nothing for -1 or a row that is not there). A change of the
-// selection runs the list's click rule through itemSelectionChanged.
-void SelectRow(QListWidget* list, int row) {
-    if (row < 0 || row >= list->count())
-        list->clearSelection();
-    else
-        list->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+qint16 SelectedRow(const QListView* view) {
+    const QModelIndexList selected = view->selectionModel()->selectedIndexes();
+    return selected.isEmpty() ? qint16(-1) : qint16(selected.first().row());
 }
 
 } // namespace
@@ -86,12 +81,10 @@ frmCorvale::frmCorvale(Quake2& game, QWidget* parent)
             action->setObjectName(QStringLiteral("mnuViewBar%1").arg(++separators));
     }
 
-    mServerList.list = ui->lstServer;
-    mServerList.change = ui->cmdServerChange;
-    mServerList.remove = ui->cmdServerRemove;
-    mClientList.list = ui->lstClient;
-    mClientList.change = ui->cmdClientChange;
-    mClientList.remove = ui->cmdClientRemove;
+    mServerList = {ui->lstServer, ui->cmdServerChange, ui->cmdServerRemove, &mLists.Servers()};
+    mClientList = {ui->lstClient, ui->cmdClientChange, ui->cmdClientRemove, &mLists.Clients()};
+    ui->lstServer->setModel(&mLists.ServerModel());
+    ui->lstClient->setModel(&mLists.ClientModel());
     ConnectList(mServerList, &frmCorvale::ChangeServer);
     ConnectList(mClientList, &frmCorvale::ChangeClient);
 
@@ -114,7 +107,14 @@ frmCorvale::frmCorvale(Quake2& game, QWidget* parent)
     connect(ui->mnuViewStatusBar, &QAction::toggled, ui->staStatus, &QWidget::setVisible);
     connect(ui->mnuViewCommandLine, &QAction::triggered, this, &frmCorvale::ViewCommandLine);
     connect(ui->mnuViewConfigFile, &QAction::triggered, this, &frmCorvale::ViewConfigFile);
+    connect(ui->mnuViewServerStatus, &QAction::triggered, this, &frmCorvale::ShowServerStatus);
     connect(ui->mnuViewOptions, &QAction::triggered, this, &frmCorvale::ShowOptions);
+    connect(&mStatusQuery, &StatusQuery::StatusReady, this, [this](const ServerStatus& status) {
+        mStatusTips.insert(status.address, StatusTooltip(status));
+        if (mLauncher.mClientOnly)
+            mLists.ServerModel().SetToolTips(
+                [this](const QString& address) { return mStatusTips.value(address); });
+    });
     connect(ui->mnuHelpAbout, &QAction::triggered, this, &frmCorvale::ShowAbout);
     ui->imgRandom->installEventFilter(this);
 
@@ -151,8 +151,6 @@ void frmCorvale::Load() {
     mOptions = std::make_unique<Options>(mGame);
     mRandomPicture = std::make_unique<RandomPicture>();
     mDefaultServer = std::make_unique<ServerConfig>();
-    mServerList.lastClick = -1;
-    mClientList.lastClick = -1;
     PlaceWindow();
     SetupWindow();
 }
@@ -186,8 +184,8 @@ void frmCorvale::SavePlacement(SettingsStore& settings) const {
 
 void frmCorvale::SetupWindow() {
     const QStringList problems = mLauncher.LoadCollections();
-    FillServerList();
-    FillClientList();
+    mLists.FillServerList();
+    mLists.FillClientList();
     ApplyLaunchType();
     const int type = mLauncher.CurrentLaunchType();
     if (type != Launcher::ListenServer)
@@ -201,122 +199,82 @@ void frmCorvale::SetupWindow() {
     }
 }
 
-void frmCorvale::FillServerList() {
-    const bool remote = mLauncher.mClientOnly;
-    const qint16 restore = remote ? mLauncher.mRemoteServerIndex : mLauncher.mServerIndex;
-    mServerList.lastClick = -1;
-    ui->lstServer->clear();
-    if (remote) {
-        for (const ServerAddr& server : mLauncher.mRemoteServers)
-            ui->lstServer->addItem(server.ID);
-    } else {
-        for (const ServerConfig& server : mLauncher.mServers)
-            ui->lstServer->addItem(server.ID);
-    }
-    SelectRow(ui->lstServer, restore);
-    UpdateButtons(mServerList);
-}
-
-void frmCorvale::FillClientList() {
-    mClientList.lastClick = -1;
-    ui->lstClient->clear();
-    for (const UserProfile& profile : mLauncher.mClients)
-        ui->lstClient->addItem(profile.ID);
-    SelectRow(ui->lstClient, mLauncher.mClientIndex);
-    UpdateButtons(mClientList);
-}
-
 void frmCorvale::ApplyLaunchType() {
-    const bool profilesUsed = !mLauncher.mDedicated;
+    const bool profilesUsed = mLists.ProfilesUsed();
     ui->fraClient->setEnabled(profilesUsed);
     ui->lstClient->setEnabled(profilesUsed);
     ui->cmdClientAdd->setEnabled(profilesUsed);
-    SelectRow(ui->lstClient, profilesUsed ? mLauncher.mClientIndex : -1);
-    UpdateButtons(mClientList);
+    mLists.ApplyLaunchType();
+    QueryRemoteServers();
 }
 
 void frmCorvale::SwitchLaunchType(int type) {
-    if (mLauncher.mClientOnly)
-        mLauncher.mRemoteServerIndex = ServerSelection();
-    else
-        mLauncher.mServerIndex = ServerSelection();
-    if (!mLauncher.mDedicated)
-        mLauncher.mClientIndex = ClientSelection();
-    mLauncher.SetLaunchType(type);
+    mLists.SwitchLaunchType(type);
     ui->fraServer->setTitle(type == Launcher::ClientOnly ? tr("Connect To")
                                                          : tr("Server Configurations"));
-    FillServerList();
     ApplyLaunchType();
 }
 
 qint16 frmCorvale::ServerSelection() const {
-    return SelectedRow(ui->lstServer);
+    return mLists.Servers().Selected();
 }
 
 qint16 frmCorvale::ClientSelection() const {
-    return SelectedRow(ui->lstClient);
+    return mLists.Clients().Selected();
 }
 
+// The view shows what the list's selection holds; what the user selects in
+// the view goes through the selection's rules.
 void frmCorvale::ConnectList(ListControls& controls, void (frmCorvale::*change)()) {
-    QListWidget* list = controls.list;
-    list->viewport()->installEventFilter(this);
-    connect(list, &QListWidget::itemSelectionChanged, this,
-            [this, &controls] { ClickRule(controls); });
+    QListView* view = controls.view;
+    view->setUniformItemSizes(true);
+    view->viewport()->installEventFilter(this);
+    connect(controls.selection, &ListSelection::Changed, this,
+            [this, &controls](qint16 row) { ShowSelection(controls, row); });
+    connect(view->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this, &controls] {
+                if (!mShowingSelection)
+                    controls.selection->Select(SelectedRow(controls.view));
+            });
     // A click on the entry that was already selected deselects it, unless it
     // turns out to be the first click of a double click.
-    controls.deselectTimer.setSingleShot(true);
-    connect(list, &QListWidget::clicked, this, [&controls](const QModelIndex& index) {
-        if (index.row() == controls.rowAtPress && SelectedRow(controls.list) == index.row())
-            controls.deselectTimer.start(QApplication::doubleClickInterval());
+    connect(view, &QListView::clicked, this, [&controls](const QModelIndex& index) {
+        if (index.row() == controls.rowAtPress && controls.selection->Selected() == index.row())
+            controls.selection->ClickedSelected(QApplication::doubleClickInterval());
     });
-    connect(&controls.deselectTimer, &QTimer::timeout, this,
-            [&controls] { FinishDeselect(controls); });
-    connect(list, &QListWidget::doubleClicked, this, [this, &controls, change] {
-        controls.deselectTimer.stop();
+    connect(view, &QListView::doubleClicked, this, [this, &controls, change] {
+        controls.selection->CancelPending();
         if (controls.change->isEnabled())
             (this->*change)();
     });
 }
 
-void frmCorvale::FinishDeselect(ListControls& controls) {
-    controls.deselectTimer.stop();
-    if (SelectedRow(controls.list) == controls.lastClick)
-        controls.list->clearSelection();
+void frmCorvale::ShowSelection(ListControls& controls, qint16 row) {
+    if (SelectedRow(controls.view) != row) {
+        const QScopedValueRollback showing(mShowingSelection, true);
+        if (row < 0)
+            controls.view->selectionModel()->clear();
+        else
+            controls.view->setCurrentIndex(controls.view->model()->index(row, 0));
+    }
+    controls.change->setEnabled(row >= 0);
+    controls.remove->setEnabled(row >= 0);
+    if (&controls == &mServerList)
+        UpdateStatusCommand();
 }
 
 // A command that acts on the selections takes what the lists will show once
 // a deselection waiting for the end of the double-click interval is done.
 void frmCorvale::SettlePendingDeselects() {
-    for (ListControls* controls : {&mServerList, &mClientList}) {
-        if (controls->deselectTimer.isActive())
-            FinishDeselect(*controls);
-    }
-}
-
-void frmCorvale::ClickRule(ListControls& controls) {
-    // Another selection cancels a deselection still waiting for the end of
-    // the double-click interval.
-    controls.deselectTimer.stop();
-    qint16 selection = SelectedRow(controls.list);
-    if (selection >= 0 && selection == controls.lastClick) {
-        controls.list->clearSelection();
-        selection = -1;
-    }
-    controls.lastClick = selection;
-    UpdateButtons(controls);
-}
-
-void frmCorvale::UpdateButtons(ListControls& controls) {
-    const bool selected = SelectedRow(controls.list) >= 0;
-    controls.change->setEnabled(selected);
-    controls.remove->setEnabled(selected);
+    mLists.Servers().SettlePending();
+    mLists.Clients().SettlePending();
 }
 
 bool frmCorvale::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonPress) {
         for (ListControls* controls : {&mServerList, &mClientList}) {
-            if (watched == controls->list->viewport())
-                controls->rowAtPress = SelectedRow(controls->list);
+            if (watched == controls->view->viewport())
+                controls->rowAtPress = controls->selection->Selected();
         }
     }
     if (watched == ui->imgRandom && event->type() == QEvent::MouseButtonDblClick) {
@@ -330,25 +288,21 @@ void frmCorvale::AddClient() {
     UserProfile profile;
     frmUserProfile dialog(profile, mGame, *mOptions, this);
     dialog.exec();
-    if (profile.ID.isEmpty())
-        return;
-    mLauncher.mClients.push_back(profile);
-    ui->lstClient->addItem(profile.ID);
-    SelectRow(ui->lstClient, ui->lstClient->count() - 1);
+    if (!profile.ID.isEmpty())
+        mLists.AddClient(profile);
 }
 
 void frmCorvale::ChangeClient() {
     const qint16 row = ClientSelection();
     if (row < 0)
         return;
-    UserProfile& profile = mLauncher.mClients.at(row);
-    frmUserProfile dialog(profile, mGame, *mOptions, this);
+    frmUserProfile dialog(mLauncher.mClients.at(row), mGame, *mOptions, this);
     dialog.exec();
-    ui->lstClient->item(row)->setText(profile.ID);
+    mLists.ClientModel().Changed(row);
 }
 
 void frmCorvale::RemoveClient() {
-    RemoveSelected(mClientList, mLauncher.mClients);
+    mLists.RemoveSelectedClient();
 }
 
 void frmCorvale::AddServer() {
@@ -357,21 +311,14 @@ void frmCorvale::AddServer() {
             Prompts::Input(this, tr("Enter a server address and port (optional)"));
         if (address.isEmpty())
             return;
-        ServerAddr remote;
-        remote.ID = address;
-        mLauncher.mRemoteServers.push_back(remote);
-        ui->lstServer->addItem(address);
-        SelectRow(ui->lstServer, ui->lstServer->count() - 1);
+        mLists.AddRemoteServer(address);
+        QueryRemoteServers();
         return;
     }
     const QString name = Prompts::Input(this, tr("Enter the server configuration name"));
     if (name.isEmpty())
         return;
-    ServerConfig server;
-    server.ID = name;
-    mLauncher.mServers.push_back(server);
-    ui->lstServer->addItem(name);
-    SelectRow(ui->lstServer, ui->lstServer->count() - 1);
+    mLists.AddServer(name);
     frmServer dialog(mLauncher.mServers.back(), mGame, *mOptions, this);
     dialog.exec();
 }
@@ -382,39 +329,21 @@ void frmCorvale::ChangeServer() {
         return;
     if (mLauncher.mClientOnly) {
         const QString address = Prompts::Input(this, tr("Enter the new server address [port]"),
-                                               ui->lstServer->item(row)->text());
+                                               mLauncher.mRemoteServers.at(row).ID);
         if (address.isEmpty())
             return;
-        ui->lstServer->item(row)->setText(address);
         mLauncher.mRemoteServers.at(row).ID = address;
+        mLists.ServerModel().Changed(row);
+        QueryRemoteServers();
         return;
     }
     frmServer dialog(mLauncher.mServers.at(row), mGame, *mOptions, this);
     dialog.exec();
+    mLists.ServerModel().Changed(row);
 }
 
 void frmCorvale::RemoveServer() {
-    if (mLauncher.mClientOnly)
-        RemoveSelected(mServerList, mLauncher.mRemoteServers);
-    else
-        RemoveSelected(mServerList, mLauncher.mServers);
-}
-
-void frmCorvale::RemoveSelected(ListControls& controls, auto& collection) {
-    const qint16 row = SelectedRow(controls.list);
-    if (row < 0)
-        return;
-    collection.erase(collection.begin() + row);
-    delete controls.list->takeItem(row);
-    if (controls.list->count() == 0) {
-        UpdateButtons(controls);
-        return;
-    }
-    // The entry that took the removed one's place stays selected, or the
-    // first one when the last entry went.
-    controls.lastClick = -1;
-    controls.list->clearSelection();
-    SelectRow(controls.list, row == controls.list->count() ? 0 : row);
+    mLists.RemoveSelectedServer();
 }
 
 void frmCorvale::PressDefaultButton() {
@@ -425,7 +354,7 @@ void frmCorvale::PressDefaultButton() {
     ui->cmdLaunch->click();
 }
 
-void frmCorvale::LaunchGame() {
+bool frmCorvale::LaunchGame() {
     SettlePendingDeselects();
     if (ServerSelection() < 0 && !mLauncher.mClientOnly) {
         frmServer dialog(*mDefaultServer, mGame, *mOptions, this);
@@ -435,15 +364,16 @@ void frmCorvale::LaunchGame() {
             mLauncher.WriteLaunchConfig(ClientSelection(), ServerSelection(), *mDefaultServer);
         !written) {
         Prompts::Message(this, written.Error(), Prompts::Icon::Warning);
-        return;
+        return false;
     }
     if (const Result<> started = mLauncher.Launch(); !started) {
         Prompts::Message(this, tr("Could not launch Quake2"), Prompts::Icon::Critical,
                          QStringLiteral("Corvale"), started.Error());
-        return;
+        return false;
     }
     if (mOptions->CloseOnLaunch())
         close();
+    return true;
 }
 
 void frmCorvale::ViewCommandLine() {
@@ -466,6 +396,33 @@ void frmCorvale::ViewConfigFile() {
         !started)
         Prompts::Message(this, tr("Could not open text viewer"), Prompts::Icon::Critical,
                          QStringLiteral("Corvale"), started.Error());
+}
+
+// Remote servers are asked for their status when the list shows them, and
+// again when one is added or changed; never in the background.
+void frmCorvale::QueryRemoteServers() {
+    if (!mLauncher.mClientOnly || mLauncher.mRemoteServers.empty())
+        return;
+    // What is known already shows at once.
+    mLists.ServerModel().SetToolTips(
+        [this](const QString& address) { return mStatusTips.value(address); });
+    QStringList addresses;
+    for (const ServerAddr& server : mLauncher.mRemoteServers)
+        addresses << server.ID;
+    addresses.removeDuplicates();
+    mStatusQuery.Query(addresses);
+}
+
+void frmCorvale::UpdateStatusCommand() {
+    ui->mnuViewServerStatus->setEnabled(mLauncher.mClientOnly && ServerSelection() >= 0);
+}
+
+void frmCorvale::ShowServerStatus() {
+    const qint16 row = ServerSelection();
+    if (!mLauncher.mClientOnly || row < 0)
+        return;
+    auto* window = new frmServerStatus(mLauncher.mRemoteServers.at(row).ID, this);
+    window->show();
 }
 
 void frmCorvale::ShowOptions() {
@@ -519,12 +476,7 @@ void frmCorvale::closeEvent(QCloseEvent* event) {
 }
 
 QStringList frmCorvale::SaveState() {
-    if (!mLauncher.mDedicated)
-        mLauncher.mClientIndex = ClientSelection();
-    if (mLauncher.mClientOnly)
-        mLauncher.mRemoteServerIndex = ServerSelection();
-    else
-        mLauncher.mServerIndex = ServerSelection();
+    mLists.SaveSelections();
     return mLauncher.SaveCollections();
 }
 

@@ -1,17 +1,20 @@
 #pragma once
 
+#include "app/LaunchLists.h"
 #include "app/Launcher.h"
 #include "prefs/Options.h"
 #include "prefs/RandomPicture.h"
 #include "server/ServerConfig.h"
+#include "status/StatusQuery.h"
 
+#include <QHash>
 #include <QMainWindow>
 #include <QTimer>
 
 #include <memory>
 
 class QLabel;
-class QListWidget;
+class QListView;
 class QPushButton;
 class SettingsStore;
 class Quake2;
@@ -39,6 +42,11 @@ public:
     // Shows the window over the others, restored if it was minimized.
     void BringForward();
 
+    // The Launch command: settles the lists, asks for the default server
+    // configuration when none is selected, writes the script and starts the
+    // game. True when the game was started. Works with the window hidden.
+    bool LaunchGame();
+
     std::unique_ptr<Options> mOptions;
     std::unique_ptr<RandomPicture> mRandomPicture;
     std::unique_ptr<ServerConfig> mDefaultServer;
@@ -48,19 +56,16 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // Each list with what belongs to it: its buttons and its click memory.
+    // A list view with its buttons, showing one of the lists' models.
     struct ListControls {
-        QListWidget* list;
+        QListView* view;
         QPushButton* change;
         QPushButton* remove;
-        qint16 lastClick = -1;
+        ListSelection* selection;
         qint16 rowAtPress = -1;
-        QTimer deselectTimer;
     };
 
     void SetupWindow();
-    void FillServerList();
-    void FillClientList();
     void ApplyLaunchType();
     void SwitchLaunchType(int type);
     QStringList SaveState();
@@ -71,10 +76,8 @@ private:
     void ShowPicture(bool afterDialog);
     void StartClock();
 
-    static void FinishDeselect(ListControls& controls);
     void SettlePendingDeselects();
-    void ClickRule(ListControls& controls);
-    void UpdateButtons(ListControls& controls);
+    void ShowSelection(ListControls& controls, qint16 row);
     void ConnectList(ListControls& controls, void (frmCorvale::*change)());
 
     void AddClient();
@@ -83,13 +86,14 @@ private:
     void AddServer();
     void ChangeServer();
     void RemoveServer();
-    void RemoveSelected(ListControls& controls, auto& collection);
 
-    void LaunchGame();
     void ViewCommandLine();
     void ViewConfigFile();
     void ShowOptions();
     void ShowAbout();
+    void ShowServerStatus();
+    void QueryRemoteServers();
+    void UpdateStatusCommand();
     void ChoosePicture();
     void PressDefaultButton();
 
@@ -99,12 +103,17 @@ private:
     std::unique_ptr<Ui::frmCorvale> ui;
     Quake2& mGame;
     Launcher mLauncher;
+    LaunchLists mLists{mLauncher};
     ListControls mServerList;
     ListControls mClientList;
+    // The last status of each remote server address, shown as its tooltip.
+    StatusQuery mStatusQuery;
+    QHash<QString, QString> mStatusTips;
     QLabel* mDateLabel = nullptr;
     QLabel* mTimeLabel = nullptr;
     QTimer mClock;
     bool mUnloaded = false;
+    bool mShowingSelection = false;
 };
 
 // The one main window of the running program.

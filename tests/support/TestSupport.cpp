@@ -3,7 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QListWidget>
+#include <QAbstractItemView>
 #include <QSettings>
 #include <QTest>
 
@@ -89,14 +89,14 @@ QByteArray FileBytes(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-QStringList Entries(const QListWidget* list) {
+QStringList Entries(const QAbstractItemView* list) {
     QStringList entries;
-    for (int row = 0; row < list->count(); ++row)
-        entries << list->item(row)->text();
+    for (int row = 0; row < list->model()->rowCount(); ++row)
+        entries << list->model()->index(row, 0).data().toString();
     return entries;
 }
 
-void ClickEntry(QListWidget* list, int row) {
+void ClickEntry(QAbstractItemView* list, int row) {
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                      list->visualItemRect(list->item(row)).center());
+                      list->visualRect(list->model()->index(row, 0)).center());
 }

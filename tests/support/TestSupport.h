@@ -12,7 +12,7 @@
 
 #include "platform/Look.h"
 
-class QListWidget;
+class QAbstractItemView;
 
 // Points the per-user settings at a fresh folder of its own for the life of
 // the object, so tests never read or write the real user's settings.
@@ -55,9 +55,9 @@ private:
 QByteArray FileBytes(const QString& path);
 
 // The texts of a list's entries, in order.
-QStringList Entries(const QListWidget* list);
+QStringList Entries(const QAbstractItemView* list);
 // Clicks the middle of a list entry.
-void ClickEntry(QListWidget* list, int row);
+void ClickEntry(QAbstractItemView* list, int row);
 
 // The named child control of a window; stops the test run when it is missing.
 template <typename Control> Control* Find(QWidget* window, const char* name) {

@@ -1,6 +1,7 @@
 #include "app/Launcher.h"
 #include "app/frmCorvale.h"
 #include "game/Quake2.h"
+#include "support/FakeGameServers.h"
 #include "support/LayoutCheck.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TestSupport.h"
@@ -217,16 +218,31 @@ private Q_SLOTS:
         QCOMPARE(mWindow->State().mServers.size(), size_t(1));
     }
 
-    // With no server configuration the default one is edited first.
+    // With no server configuration the default one is edited first; the
+    // same launch works on a window that was loaded but never shown (the
+    // command line's launch).
+    void launchFromTheWindow_data() {
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("window") << true;
+        QTest::newRow("no window") << false;
+    }
     void launchFromTheWindow() {
-        Start();
+        QFETCH(bool, shown);
         ScriptedPrompts prompts;
         bool defaultDialogShown = false;
         WhenDialogOpens([&defaultDialogShown](QDialog* dialog) {
             defaultDialogShown = dialog->windowTitle() == "Server Configuration";
             Press(dialog, "cmdOK");
         });
-        Press(mWindow.get(), "cmdLaunch");
+        if (shown) {
+            Start();
+            Press(mWindow.get(), "cmdLaunch");
+        } else {
+            mGame = std::make_unique<Quake2>();
+            mWindow = std::make_unique<frmCorvale>(*mGame);
+            mWindow->Load();
+            QVERIFY(mWindow->LaunchGame());
+        }
         QVERIFY(defaultDialogShown);
         const QStringList log = mInstall->GameLog();
         QCOMPARE(log.value(0), "cwd=" + QDir(mInstall->Path()).canonicalPath());
@@ -234,7 +250,33 @@ private Q_SLOTS:
         QVERIFY(FileBytes(mInstall->Absolute("baseq2/Corvale.cfg"))
                     .startsWith("exec default.cfg\r\n\r\nset deathmatch\t1\r\n"));
         QCOMPARE(prompts.messages, QStringList());
-        QVERIFY(mWindow->isVisible());
+        QCOMPARE(mWindow->isVisible(), shown);
+    }
+
+    // In client-only mode each remote server shows its last status as a
+    // tooltip, and the status window is offered for the selected one.
+    void remoteServersShowTheirStatus() {
+        FakeGameServers servers;
+        const quint16 up = servers.Add(GameReply("\\hostname\\Frag fest\\mapname\\q2dm1"
+                                                 "\\maxclients\\16\n3 20 \"Bob\"\n"));
+        const quint16 down = servers.Add(QByteArray());
+        Start();
+        QAction* status = Find<QAction>("mnuViewServerStatus");
+        ChooseLaunchType(2);
+        AddRemote(QStringLiteral("127.0.0.1:%1").arg(up));
+        AddRemote(QStringLiteral("127.0.0.1:%1").arg(down));
+        const auto tip = [this](int row) {
+            return Servers()->model()->index(row, 0).data(Qt::ToolTipRole).toString();
+        };
+        QTRY_VERIFY(tip(0).startsWith(QStringLiteral("Frag fest — q2dm1 — 1/16 players — ")));
+        QTRY_COMPARE_WITH_TIMEOUT(tip(1), QStringLiteral("no answer"), 3000);
+        QVERIFY(status->isEnabled());
+        status->trigger();
+        QTRY_VERIFY(QApplication::topLevelWidgets().contains(
+            mWindow->findChild<QWidget*>("frmServerStatus")));
+        ChooseLaunchType(1);
+        QVERIFY(!status->isEnabled());
+        QCOMPARE(tip(0), QString());
     }
 
     // Enter within the double-click interval after a click on the selected

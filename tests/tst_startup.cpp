@@ -33,6 +33,10 @@ private Q_SLOTS:
         row("unknown beside help", {"--help", "-x"}, R::UsageError, "'x'");
         row("argument", {"stray"}, R::UsageError, "'stray'");
         row("missing value", {"-platform"}, R::UsageError, "'-platform'");
+        row("launch", {"--launch"}, R::Launch, "");
+        row("status", {"--status", "--json", "127.0.0.1", "localhost:27911"}, R::Status, "");
+        row("status without address", {"--status"}, R::UsageError, "--status");
+        row("json without status", {"--json"}, R::UsageError, "--json");
     }
     void commandLine() {
         QFETCH(QStringList, arguments);

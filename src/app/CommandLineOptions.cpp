@@ -28,19 +28,53 @@ CommandLineOptions::CommandLineOptions(const QStringList& arguments) {
                                   tr("Displays help on commandline options."));
     mParser.addOption(help);
     const QCommandLineOption version = mParser.addVersionOption();
+    const QCommandLineOption launch(
+        QStringLiteral("launch"),
+        tr("Starts the game with the saved launch type and selections, without the main "
+           "window; exit status 0 when the game started, 1 otherwise."));
+    mParser.addOption(launch);
+    const QCommandLineOption status(
+        QStringLiteral("status"),
+        tr("Asks the game servers at the addresses given for their status and prints one line "
+           "for each; exit status 0 when all answered, 1 otherwise."));
+    mParser.addOption(status);
+    mParser.addOption(QCommandLineOption(QStringLiteral("json"),
+                                         tr("With --status: prints the status as JSON.")));
+    mParser.addPositionalArgument(QStringLiteral("address"),
+                                  tr("With --status: a server address, host[:port]."),
+                                  QStringLiteral("[address...]"));
     AddQtOptions();
 
-    if (!mParser.parse(arguments)) {
+    const bool parsed = mParser.parse(arguments);
+    const bool statusWanted = parsed && mParser.isSet(status);
+    if (!parsed) {
         mRequest = Request::UsageError;
         mError = mParser.errorText();
-    } else if (!mParser.positionalArguments().isEmpty()) {
-        mRequest = Request::UsageError;
-        mError = tr("Unexpected argument '%1'.").arg(mParser.positionalArguments().constFirst());
     } else if (mParser.isSet(help)) {
         mRequest = Request::Help;
     } else if (mParser.isSet(version)) {
         mRequest = Request::Version;
+    } else if (statusWanted && mParser.positionalArguments().isEmpty()) {
+        mRequest = Request::UsageError;
+        mError = tr("--status needs at least one server address.");
+    } else if (!statusWanted && !mParser.positionalArguments().isEmpty()) {
+        mRequest = Request::UsageError;
+        mError = tr("Unexpected argument '%1'.").arg(mParser.positionalArguments().constFirst());
+    } else if (!statusWanted && Json()) {
+        mRequest = Request::UsageError;
+        mError = tr("--json goes with --status.");
+    } else if (statusWanted && mParser.isSet(launch)) {
+        mRequest = Request::UsageError;
+        mError = tr("--launch and --status cannot be used together.");
+    } else if (statusWanted) {
+        mRequest = Request::Status;
+    } else if (mParser.isSet(launch)) {
+        mRequest = Request::Launch;
     }
+}
+
+bool CommandLineOptions::Json() const {
+    return mParser.isSet(QStringLiteral("json"));
 }
 
 void CommandLineOptions::AddQtOptions() {
@@ -65,6 +99,8 @@ CommandLineOptions::Reply CommandLineOptions::Answer() const {
     case Request::UsageError:
         return {mError + QLatin1Char('\n') + mParser.helpText(), true, 2};
     case Request::Window:
+    case Request::Launch:
+    case Request::Status:
         break;
     }
     return {};

@@ -15,7 +15,7 @@ class CommandLineOptions {
 public:
     // The ways the program can be started. An option that starts it in
     // another mode gets its own request here and is added in the constructor.
-    enum class Request { Window, Help, Version, UsageError };
+    enum class Request { Window, Launch, Status, Help, Version, UsageError };
 
     // What to print for a request that ends the program at once.
     struct Reply {
@@ -28,6 +28,9 @@ public:
     explicit CommandLineOptions(const QStringList& arguments);
 
     Request Requested() const { return mRequest; }
+    // For Status: the server addresses to ask, and whether JSON is wanted.
+    QStringList StatusAddresses() const { return mParser.positionalArguments(); }
+    bool Json() const;
     // The reply to Help, Version and UsageError: help and version on standard
     // output with status 0, the error and the usage on standard error with
     // status 2. Needs an application object for the program's name.

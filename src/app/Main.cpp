@@ -11,11 +11,11 @@
 #include <QApplication>
 #include <QFileInfo>
 
-int Main(QApplication& application) {
+int Main(QApplication& application, StartMode mode) {
     ApplyLook(application);
     SingleInstance instance(QFileInfo(SettingsStore::FileName()).absolutePath());
     if (!instance.IsFirst()) {
-        if (instance.BringRunningCopyForward())
+        if (mode == StartMode::Window && instance.BringRunningCopyForward())
             return 0;
         Prompts::Message(nullptr, QApplication::translate("Main", "Corvale is already running"),
                          Prompts::Icon::Warning);
@@ -28,6 +28,11 @@ int Main(QApplication& application) {
         frmCorvale mainForm(game);
         gMainForm = &mainForm;
         mainForm.Load();
+        if (mode == StartMode::LaunchOnly) {
+            gMainForm = nullptr;
+            gQuake2 = nullptr;
+            return mainForm.LaunchGame() ? 0 : 1;
+        }
         mainForm.show();
         QObject::connect(&instance, &SingleInstance::forwardRequested, &mainForm,
                          &frmCorvale::BringForward);

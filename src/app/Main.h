@@ -7,4 +7,7 @@ class QApplication;
 // the main window, shows the window and runs until it is closed or the
 // session ends. Returns the process exit code: 0 after a run, and for a later
 // copy 0 when the running one came forward, 1 when it only said so.
-int Main(QApplication& application);
+// LaunchOnly loads the window without showing it and launches the game with
+// the saved selections: 0 when the game started, 1 otherwise.
+enum class StartMode { Window, LaunchOnly };
+int Main(QApplication& application, StartMode mode = StartMode::Window);

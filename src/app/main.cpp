@@ -1,9 +1,11 @@
 #include "app/Main.h"
 #include "app/CommandLineOptions.h"
+#include "status/StatusFormat.h"
 
 #include "Version.h"
 
 #include <QApplication>
+#include <QTextStream>
 
 #include <cstdio>
 
@@ -23,7 +25,15 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationVersion(QStringLiteral(CORVALE_VERSION_TEXT));
 
     const CommandLineOptions options(ArgumentsOf(argc, argv));
-    if (options.Requested() != CommandLineOptions::Request::Window) {
+    const CommandLineOptions::Request request = options.Requested();
+    if (request == CommandLineOptions::Request::Status) {
+        // Needs the network, not a display.
+        QCoreApplication application(argc, argv);
+        QTextStream out(stdout);
+        return RunStatusCommand(options.StatusAddresses(), options.Json(), out);
+    }
+    if (request != CommandLineOptions::Request::Window &&
+        request != CommandLineOptions::Request::Launch) {
         // Answered without a display; the core application only gives the
         // usage the program's name.
         QCoreApplication application(argc, argv);
@@ -34,5 +44,6 @@ int main(int argc, char* argv[]) {
 
     QApplication application(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral(CORVALE_APP_ID));
-    return Main(application);
+    return Main(application, request == CommandLineOptions::Request::Launch ? StartMode::LaunchOnly
+                                                                            : StartMode::Window);
 }

@@ -422,6 +422,8 @@ void frmCorvale::ShowServerStatus() {
     if (!mLauncher.mClientOnly || row < 0)
         return;
     auto* window = new frmServerStatus(mLauncher.mRemoteServers.at(row).ID, this);
+    // Beside the main window rather than over its lists.
+    window->move(frameGeometry().topRight() + QPoint(8, 0));
     window->show();
 }
 

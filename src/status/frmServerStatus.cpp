@@ -68,9 +68,13 @@ frmServerStatus::frmServerStatus(const QString& address, QWidget* parent)
     layout->addLayout(tables, 1);
     layout->addLayout(buttons);
 
-    // The player's name takes the room that is left.
+    // The value and the player's name take the room that is left; the other
+    // columns are as wide as their contents.
+    mInfo->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     mPlayers->horizontalHeader()->setStretchLastSection(false);
     mPlayers->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    mPlayers->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    mPlayers->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
 
     connect(mRefresh, &QPushButton::clicked, this, &frmServerStatus::Refresh);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
@@ -160,7 +164,6 @@ void frmServerStatus::ShowPlayers(const ServerStatus& status) {
 void frmServerStatus::FitToContents() {
     int tablesWidth = 0;
     for (QTableWidget* table : {mInfo, mPlayers}) {
-        table->resizeColumnsToContents();
         int width = 2 * table->frameWidth() + table->verticalScrollBar()->sizeHint().width();
         for (int column = 0; column < table->columnCount(); ++column)
             width += std::max(static_cast<QAbstractItemView*>(table)->sizeHintForColumn(column),

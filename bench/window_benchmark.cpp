@@ -1,15 +1,21 @@
-// Measures the exit of Corvale after a run that changed nothing: the file
-// syncs it performs (counted with strace) and the time from closing the
-// window to the process being gone, with empty lists and with large ones,
-// interleaved over several repetitions.
-// Usage: corvale_exit_benchmark [records] [repetitions]
+// Measures Corvale's window in child processes, interleaved over several
+// repetitions: the start-up to the first paint (with empty lists against a
+// bare main window in the same look, and with large lists against empty
+// ones), and the exit after a run that changed nothing: the time from
+// closing the window to the process being gone, and the file syncs it
+// performs (counted with strace).
+// Usage: corvale_window_benchmark [records] [repetitions]
 #include "app/Launcher.h"
 #include "app/Main.h"
 #include "app/frmCorvale.h"
 #include "game/Quake2.h"
+#include "platform/Look.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenuBar>
 #include <QProcess>
 #include <QSettings>
 #include <QStandardPaths>
@@ -30,17 +36,45 @@ qint64 NowMicroseconds() {
         .count();
 }
 
-// The child: Corvale as a user runs it, closed as soon as its event loop runs.
-int RunCorvale(int argc, char* argv[]) {
+// Tells the parent when the first main window is first painted, then closes
+// that window.
+class FirstPaint : public QObject {
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* window = qobject_cast<QMainWindow*>(watched);
+        if (event->type() == QEvent::Paint && window && !mSeen) {
+            mSeen = true;
+            std::printf("painted %lld\n", NowMicroseconds());
+            QTimer::singleShot(0, window, [window] {
+                std::printf("close %lld\n", NowMicroseconds());
+                std::fflush(stdout);
+                window->close();
+            });
+        }
+        return false;
+    }
+
+private:
+    bool mSeen = false;
+};
+
+// The child: Corvale as a user runs it, or the bare window it is compared
+// with: a main window with a menu bar and a label, in the same look.
+int RunChild(int argc, char* argv[], bool bare) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Corvale"));
     QApplication::setOrganizationName(QStringLiteral("Corvale"));
-    QTimer::singleShot(0, [] {
-        std::printf("close %lld\n", NowMicroseconds());
-        std::fflush(stdout);
-        gMainForm->close();
-    });
-    return Main(application);
+    FirstPaint firstPaint;
+    application.installEventFilter(&firstPaint);
+    if (!bare)
+        return Main(application);
+    ApplyLook(application);
+    QMainWindow window;
+    window.menuBar()->addMenu(QStringLiteral("&File"));
+    window.setCentralWidget(new QLabel(QStringLiteral("Ready")));
+    window.resize(514, 511);
+    window.show();
+    return application.exec();
 }
 
 // A folder with settings and three record files of records entries each.
@@ -60,7 +94,7 @@ struct Setup {
             server.ID = QStringLiteral("Server %1").arg(i);
             launcher.mServers.push_back(server);
             launcher.mRemoteServers.push_back(
-                {QStringLiteral("10.0.%1.%2:27910").arg(i / 256).arg(i % 256)});
+                {QStringLiteral("127.0.%1.%2:27910").arg(i / 256).arg(i % 256)});
         }
         if (!launcher.SaveCollections().isEmpty())
             qFatal("could not write the record files");
@@ -73,21 +107,22 @@ struct Setup {
     QString SettingsFile() const { return SettingsFolder() + QStringLiteral("/Corvale.conf"); }
 };
 
-struct Exit {
-    double milliseconds = 0;
-    int runSyncs = 0;      // over the whole run
-    int syncs = 0;         // from the close on
-    int settingsSyncs = 0; // of those, in the settings folder
+struct Run {
+    double startup = 0;      // from starting the process to the first paint
+    double milliseconds = 0; // from the close to the process being gone
+    int runSyncs = 0;        // over the whole run
+    int syncs = 0;           // from the close on
+    int settingsSyncs = 0;   // of those, in the settings folder
 };
 
 // Runs one copy to its end; with strace, counts the syncs of its exit.
-Exit RunOnce(const Setup& setup, bool traced) {
+Run RunOnce(const Setup& setup, bool traced, bool bare = false) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"),
                        setup.dir.filePath(QStringLiteral("config")));
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     const QString log = setup.dir.filePath(QStringLiteral("strace.log"));
-    QStringList arguments{QStringLiteral("--run")};
+    QStringList arguments{bare ? QStringLiteral("--bare") : QStringLiteral("--run")};
     QString program = QCoreApplication::applicationFilePath();
     if (traced) {
         arguments.prepend(program);
@@ -104,13 +139,19 @@ Exit RunOnce(const Setup& setup, bool traced) {
     QProcess process;
     process.setProcessEnvironment(environment);
     process.setWorkingDirectory(setup.dir.filePath(QStringLiteral("work")));
+    const qint64 start = NowMicroseconds();
     process.start(program, arguments);
     if (!process.waitForFinished(120000) || process.exitCode() != 0)
         qFatal("the run failed: %s", process.readAllStandardError().constData());
     const qint64 end = NowMicroseconds();
     const QByteArray output = process.readAllStandardOutput();
-    const qint64 closed = output.mid(output.indexOf("close ") + 6).trimmed().toLongLong();
-    Exit exit;
+    const auto stamp = [&output](const char* what) {
+        const qsizetype at = output.indexOf(what) + qstrlen(what);
+        return output.mid(at, output.indexOf('\n', at) - at).trimmed().toLongLong();
+    };
+    const qint64 closed = stamp("close ");
+    Run exit;
+    exit.startup = (stamp("painted ") - start) / 1000.0;
     exit.milliseconds = (end - closed) / 1000.0;
     if (traced) {
         QFile file(log);
@@ -140,8 +181,8 @@ double Median(std::vector<double> values) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc > 1 && qstrcmp(argv[1], "--run") == 0)
-        return RunCorvale(argc, argv);
+    if (argc > 1 && (qstrcmp(argv[1], "--run") == 0 || qstrcmp(argv[1], "--bare") == 0))
+        return RunChild(argc, argv, qstrcmp(argv[1], "--bare") == 0);
     QCoreApplication application(argc, argv);
     const int records = argc > 1 ? std::atoi(argv[1]) : 10000;
     const int repetitions = argc > 2 ? std::atoi(argv[2]) : 7;
@@ -151,11 +192,30 @@ int main(int argc, char* argv[]) {
     // A first run writes every setting; the runs measured then change nothing.
     RunOnce(empty, false);
     RunOnce(large, false);
-    std::vector<double> emptyTimes, largeTimes;
+    std::vector<double> emptyTimes, largeTimes, bareStarts, emptyStarts, largeStarts;
     for (int run = 0; run < repetitions; ++run) {
-        emptyTimes.push_back(RunOnce(empty, false).milliseconds);
-        largeTimes.push_back(RunOnce(large, false).milliseconds);
+        bareStarts.push_back(RunOnce(empty, false, true).startup);
+        const Run emptyRun = RunOnce(empty, false);
+        const Run largeRun = RunOnce(large, false);
+        emptyTimes.push_back(emptyRun.milliseconds);
+        largeTimes.push_back(largeRun.milliseconds);
+        emptyStarts.push_back(emptyRun.startup);
+        largeStarts.push_back(largeRun.startup);
     }
+    const auto min = [](const std::vector<double>& values) {
+        return *std::min_element(values.begin(), values.end());
+    };
+    std::printf("start-up to the first paint, %d repetitions, interleaved\n", repetitions);
+    std::printf("  bare main window min %7.2f ms  median %7.2f ms\n", min(bareStarts),
+                Median(bareStarts));
+    std::printf("  empty lists      min %7.2f ms  median %7.2f ms  ratio to bare: min %.2f"
+                "  median %.2f (goal <= 1.15)\n",
+                min(emptyStarts), Median(emptyStarts), min(emptyStarts) / min(bareStarts),
+                Median(emptyStarts) / Median(bareStarts));
+    std::printf("  large lists      min %7.2f ms  median %7.2f ms  ratio to empty: min %.2f"
+                "  median %.2f (goal <= 1.5)\n\n",
+                min(largeStarts), Median(largeStarts), min(largeStarts) / min(emptyStarts),
+                Median(largeStarts) / Median(emptyStarts));
     std::printf("exit after a run that changed nothing; large lists: %d entries each; %d "
                 "repetitions, interleaved\n",
                 records, repetitions);
@@ -164,7 +224,7 @@ int main(int argc, char* argv[]) {
         std::printf("  %-16s min %7.2f ms  median %7.2f ms", name,
                     *std::min_element(times->begin(), times->end()), Median(*times));
         if (strace) {
-            const Exit traced = RunOnce(*setup, true);
+            const Run traced = RunOnce(*setup, true);
             std::printf("  exit syncs %d (goal <= 4), in the settings folder %d (goal <= 2);"
                         " whole run %d",
                         traced.syncs, traced.settingsSyncs, traced.runSyncs);

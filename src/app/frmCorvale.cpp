@@ -73,7 +73,6 @@ qint16 SelectedRow(const QListView* view) {
 frmCorvale::frmCorvale(Quake2& game, QWidget* parent)
     : QMainWindow(parent), ui(std::make_unique<Ui::frmCorvale>()), mGame(game), mLauncher(game) {
     ui->setupUi(this);
-    setWindowIcon(QIcon(QStringLiteral(":/corvale.png")));
     const QList<QAction*> viewActions = ui->mnuView->actions();
     int separators = 0;
     for (QAction* action : viewActions) {

@@ -37,8 +37,8 @@ const QString kPictureFilter = "All Picture Files|*.bmp;*.dib;*.gif;*.jpg;*.wmf;
 // The records the dialogs edit, on a temporary installation and settings.
 struct Records {
     Records() {
-        for (const char* file :
-             {"baseq2/server.cfg", "baseq2/autoexec.cfg", "baseq2/readme.txt", "ctf/ctf.cfg"})
+        for (const char* file : {"baseq2/server.cfg", "baseq2/autoexec.cfg", "baseq2/readme.txt",
+                                 "ctf/ctf.cfg", "ctf/maps/q2dm1.txt"})
             installation.AddFile(QString::fromLatin1(file));
         installation.AddFile(QStringLiteral("quake2"));
         game.SetPath(installation.Path());
@@ -105,29 +105,27 @@ private Q_SLOTS:
         QTest::addColumn<QString>("dialog");
         QTest::addColumn<int>("page");
         QTest::addColumn<QString>("chain");
-        const QString buttons = " cmdDefaults cmdOK cmdCancel";
-        QTest::newRow("server, basic") << "frmServer" << 0
-                                       << "qt_tabwidget_tabbar cboSubgame optPlayerMode0 "
-                                          "optDifficulty0 txtServerName txtMaxclients "
-                                          "txtFraglimit txtTimelimit chkEnableCheats "
-                                          "chkAllowDownload chkLogConsole" +
-                                              buttons;
-        QTest::newRow("server, map") << "frmServer" << 1
-                                     << "qt_tabwidget_tabbar optMap0 cboMapList lstMaps "
-                                        "txtMapName cmdViewTextFile" +
-                                            buttons;
-        QTest::newRow("server, advanced") << "frmServer" << 3
-                                          << "qt_tabwidget_tabbar txtGravity chkSelectEmpty "
-                                             "chkPublic txtExtraCommands" +
-                                                 buttons;
-        QTest::newRow("profile") << "frmUserProfile" << 0
-                                 << "txtProfileName cboConfigFile cmdEditFile cmdOK cmdCancel";
-        QTest::newRow("options") << "frmOptions" << 0
-                                 << "txtPath txtExecutable cmdBrowseExec txtTextViewer "
-                                    "cmdBrowseViewer chkCloseOnLaunch cmdOK cmdCancel";
-        QTest::newRow("picture") << "frmRandomPicture" << 0
-                                 << "txtImageFile cmdBrowse chkStretchToFit cmdOK cmdCancel";
-        QTest::newRow("about") << "frmAbout" << 0 << "cmdOK";
+        const auto row = [](const char* tag, QString dialog, int page, QString chain) {
+            QTest::newRow(tag) << dialog << page << chain;
+        };
+        const QString tabs = "qt_tabwidget_tabbar ", buttons = " cmdDefaults cmdOK cmdCancel";
+        row("server, basic", "frmServer", 0,
+            tabs +
+                "cboSubgame optPlayerMode0 optDifficulty0 txtServerName txtMaxclients "
+                "txtFraglimit txtTimelimit chkEnableCheats chkAllowDownload chkLogConsole" +
+                buttons);
+        row("server, map", "frmServer", 1,
+            tabs + "optMap0 cboMapList lstMaps txtMapName cmdViewTextFile" + buttons);
+        row("server, advanced", "frmServer", 3,
+            tabs + "txtGravity chkSelectEmpty chkPublic txtExtraCommands" + buttons);
+        row("profile", "frmUserProfile", 0,
+            "txtProfileName cboConfigFile cmdEditFile cmdOK cmdCancel");
+        row("options", "frmOptions", 0,
+            "txtPath txtExecutable cmdBrowseExec txtTextViewer cmdBrowseViewer chkCloseOnLaunch "
+            "cmdOK cmdCancel");
+        row("picture", "frmRandomPicture", 0,
+            "txtImageFile cmdBrowse chkStretchToFit cmdOK cmdCancel");
+        row("about", "frmAbout", 0, "cmdOK");
     }
     void keyboardReachesEveryControl() {
         QFETCH(QString, dialog);
@@ -251,6 +249,44 @@ private Q_SLOTS:
         QCOMPARE(prompts.messages, message.isEmpty() ? QStringList() : QStringList{message});
         QCOMPARE(records.profile.ID, stored ? name : QString());
         QCOMPARE(records.profile.ConfigFile, stored ? file : QString());
+    }
+
+    // The viewer is given the file as the game would find it (the profile's
+    // in the base game, a map's text in the server's game first); a viewer
+    // that cannot start is reported with the file and the reason.
+    void viewerOpensTheResolvedFile_data() {
+        QTest::addColumn<QString>("dialog");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("file");
+        QTest::newRow("profile") << "frmUserProfile"
+                                 << "cmdEditFile"
+                                 << "Could not open config file"
+                                 << "baseq2/server.cfg";
+        QTest::newRow("server") << "frmServer"
+                                << "cmdViewTextFile"
+                                << "Could not open text file"
+                                << "ctf/maps/q2dm1.txt";
+    }
+    void viewerOpensTheResolvedFile() {
+        QFETCH(QString, dialog);
+        QFETCH(QString, button);
+        QFETCH(QString, file);
+        Records records;
+        records.options.Apply(records.game.Path(), "quake2", "no-such-viewer", false);
+        records.profile.ConfigFile = "server.cfg";
+        records.server.Game = "ctf";
+        records.server.MapMode = ServerConfig::SpecificMap;
+        records.server.MapName = "q2dm1";
+        ScriptedPrompts prompts;
+        const std::unique_ptr<QDialog> window = records.Dialog(dialog);
+        window->show();
+        Click(*window, qPrintable(button));
+        QTEST(prompts.messages.join(""), "message");
+        QCOMPARE(prompts.details.join(""),
+                 "Viewer: no-such-viewer\nFile: " + records.installation.Absolute(file) +
+                     "\nReason: No such file or directory\n\n"
+                     "The viewer can be changed under View > Options.");
     }
 
     // OK applies the entries before the executable is checked; Retry keeps

@@ -321,7 +321,7 @@ private Q_SLOTS:
         Setup setup;
         for (const char* file : {"baseq2/maps/a.bsp", "ctf/maps/B.bsp", "ctf/maps/c.bsp", "zfile"})
             setup.installation.AddFile(file);
-        setup.installation.AddDirectory("Action");
+        setup.installation.AddDirectory("Zaero");
         setup.record.Game = "ctf";
         setup.record.PlayerMode = ServerConfig::SinglePlayer;
         setup.record.MapMode = ServerConfig::SpecificMap;
@@ -329,14 +329,14 @@ private Q_SLOTS:
         frmServer& dialog = setup.Open();
         auto* subgames = Find<QComboBox>(&dialog, "cboSubgame");
         auto* maps = Find<QListWidget>(&dialog, "lstMaps");
-        QCOMPARE(ComboEntries(subgames), QStringList({"Action", "baseq2", "ctf"}));
+        QCOMPARE(ComboEntries(subgames), QStringList({"baseq2", "ctf", "Zaero"}));
         QCOMPARE(Entries(maps), QStringList({"B", "c"}));
-        subgames->setCurrentIndex(1);
+        subgames->setCurrentIndex(0);
         QCOMPARE(Entries(maps), QStringList{"a"});
         dialog.reject();
         setup.installation.AddDirectory("zmod");
         dialog.show();
-        QCOMPARE(ComboEntries(subgames), QStringList({"Action", "baseq2", "ctf", "zmod"}));
+        QCOMPARE(ComboEntries(subgames), QStringList({"baseq2", "ctf", "Zaero", "zmod"}));
         QCOMPARE(subgames->currentText(), "ctf");
         QCOMPARE(Entries(maps), QStringList({"B", "c"}));
     }

@@ -1,5 +1,4 @@
 #include "game/Quake2.h"
-#include "server/ServerConfig.h"
 #include "support/TestSupport.h"
 
 #include <QDir>
@@ -111,21 +110,6 @@ private Q_SLOTS:
         QCOMPARE(list(), QStringList());
     }
 
-    void listMaps() {
-        // Each case: game, list kind, then the number of maps, the first and the last.
-        const QStringList cases[] = {{"", "1", "8", "q2dm1", "match1"},
-                                     {"xatrix", "0", "18", "xswamp", "xmoon2"},
-                                     {"XATRIX", "0", "39", "base1", "boss2"},
-                                     {"ctf", "2", "2", "q2dm1.bsp", "Zmap.BSP"},
-                                     {"", "3", "0", "", ""}};
-        for (const QStringList& c : cases) {
-            const QStringList maps = PopulatedGame(c[0]).quake2.ListMaps(c[1].toInt());
-            QCOMPARE(QStringList({c[0], c[1], QString::number(maps.size()), maps.value(0),
-                                  maps.value(maps.size() - 1)}),
-                     c);
-        }
-    }
-
     // Slots without a readable title are empty; a mod has saves of its own.
     void savedGameTitles() {
         QStringList titles(Quake2::kSavedGameSlots);
@@ -143,24 +127,15 @@ private Q_SLOTS:
         QTest::addColumn<QString>("pathSuffix");
         QTest::addColumn<QString>("executable");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("program name") << ""
-                                      << "fakegame"
-                                      << "";
-        QTest::newRow("absolute path with a blank") << ""
-                                                    << "%1my games/fake game"
-                                                    << "";
-        QTest::newRow("missing program") << ""
-                                         << "quake2x"
-                                         << "No such file or directory";
-        QTest::newRow("not executable") << ""
-                                        << "readme.txt"
-                                        << "Permission denied";
-        QTest::newRow("directory") << ""
-                                   << "baseq2"
-                                   << "Permission denied";
-        QTest::newRow("missing installation") << "gone"
-                                              << "fakegame"
-                                              << "does not exist";
+        const auto row = [](const char* tag, QString suffix, QString executable, QString reason) {
+            QTest::newRow(tag) << suffix << executable << reason;
+        };
+        row("program name", "", "fakegame", "");
+        row("absolute path with a blank", "", "%1my games/fake game", "");
+        row("missing program", "", "quake2x", "No such file or directory");
+        row("not executable", "", "readme.txt", "Permission denied");
+        row("directory", "", "baseq2", "Permission denied");
+        row("missing installation", "gone", "fakegame", "does not exist");
     }
     void launch() {
         QFETCH(QString, pathSuffix);
@@ -188,45 +163,6 @@ private Q_SLOTS:
         for (const QString& argument : arguments)
             log << "arg=" + argument;
         QCOMPARE(installation.GameLog(), log);
-    }
-
-    // The map lists a server configuration offers, by game directory and
-    // list name; a list name is compared exactly and "xatrix" only whole.
-    void mapCatalogues_data() {
-        QTest::addColumn<QString>("game");
-        QTest::addColumn<QString>("list");
-        QTest::addColumn<QStringList>("maps");
-        const QStringList single =
-            QString("base1 base2 base3 train bunk1 ware1 ware2 jail1 jail2 jail3 jail4 jail5 "
-                    "security mintro mine1 mine2 mine3 mine4 fact1 fact2 fact3 power1 power2 "
-                    "cool1 waste1 waste2 waste3 biggun hangar1 hangar2 lab command strike space "
-                    "city1 city2 city3 boss1 boss2")
-                .split(u' ');
-        const QStringList xatrixSingle =
-            QString("xswamp xsewer1 xsewer2 xcompnd1 xcompnd2 xreactor xware xintel industry "
-                    "outbase refinery w_treat badlands xhangar1 xhangar2 xship xmoon1 xmoon2")
-                .split(u' ');
-        const QStringList deathmatch =
-            QString("q2dm1 q2dm2 q2dm3 q2dm4 q2dm5 q2dm6 q2dm7 match1").split(u' ');
-        const QStringList xatrixDeathmatch =
-            QString("xdm1 xdm2 xdm3 xdm4 xdm5 xdm6 xdm7").split(u' ');
-        const auto row = [](const char* name, QString game, QString list, QStringList maps) {
-            QTest::newRow(name) << game << list << maps;
-        };
-        row("single player", "", "Single Player Levels", single);
-        row("mission pack single player", "xatrix", "Single Player Levels", xatrixSingle);
-        row("deathmatch", "ctf", "Deathmatch Levels", deathmatch);
-        row("mission pack deathmatch", "xatrix", "Deathmatch Levels", xatrixDeathmatch);
-        row("mission pack in capitals", "XATRIX", "Deathmatch Levels", deathmatch);
-        row("mission pack name as a prefix", "xatrix2", "Single Player Levels", single);
-        row("custom maps", "ctf", "Custom Maps", {"q2dm1", "Zmap"});
-        row("custom maps in other case is a file name", "", "custom maps", {});
-    }
-    void mapCatalogues() {
-        QFETCH(QString, game);
-        QFETCH(QString, list);
-        const PopulatedGame g(game);
-        QTEST(ServerConfig::GetMapList(ServerConfig::MapListKind(list), list, g.quake2), "maps");
     }
 };
 

@@ -104,12 +104,10 @@ private Q_SLOTS:
     void unwritableSettingsAreReported_data() {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("read-only file") << "file"
-                                        << "the file is read-only";
-        QTest::newRow("read-only folder") << "folder"
-                                          << "its folder cannot be written";
-        QTest::newRow("folder is a file") << "not a folder"
-                                          << "its folder cannot be written";
+        QTest::newRow("read-only file") << QString("file") << QString("the file is read-only");
+        QTest::newRow("read-only folder") << QString("folder") << "its folder cannot be written";
+        QTest::newRow("folder is a file")
+            << QString("not a folder") << "its folder cannot be written";
     }
     void unwritableSettingsAreReported() {
         QFETCH(QString, kind);
@@ -153,18 +151,18 @@ private Q_SLOTS:
     void hostilePlacements_data() {
         QTest::addColumn<QStringList>("stored"); // left, top, width, height in twips
         QTest::addColumn<QRect>("placed");
-        const QRect standard(67, 67, 514, 511);
-        QTest::newRow("kept") << QStringList{"1500", "1500", "6000", "6000"}
-                              << QRect(100, 100, 400, 400);
-        QTest::newRow("nan") << QStringList{"nan", "1500", "6000", "6000"} << standard;
-        QTest::newRow("infinite") << QStringList{"1500", "inf", "6000", "6000"} << standard;
-        QTest::newRow("1e300") << QStringList{"1e300", "1500", "6000", "6000"} << standard;
-        QTest::newRow("-1e12") << QStringList{"1500", "-1e12", "6000", "6000"} << standard;
-        QTest::newRow("width 1e9") << QStringList{"1500", "1500", "1e9", "6000"} << standard;
-        QTest::newRow("no number") << QStringList{"1500", "1500", "6000", "tall"} << standard;
-        QTest::newRow("off every screen")
-            << QStringList{"-300000", "1500", "6000", "6000"} << standard;
-        QTest::newRow("one pixel") << QStringList{"1500", "1500", "15", "6000"} << standard;
+        const auto row = [](const char* stored, QRect placed = QRect(67, 67, 514, 511)) {
+            QTest::newRow(stored) << QString(stored).split(u' ') << placed;
+        };
+        row("1500 1500 6000 6000", QRect(100, 100, 400, 400));
+        row("nan 1500 6000 6000");
+        row("1500 inf 6000 6000");
+        row("1e300 1500 6000 6000");
+        row("1500 -1e12 6000 6000");
+        row("1500 1500 1e9 6000");
+        row("1500 1500 6000 tall");
+        row("-300000 1500 6000 6000"); // off every screen
+        row("1500 1500 15 6000");
     }
     void hostilePlacements() {
         QFETCH(QStringList, stored);

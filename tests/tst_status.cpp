@@ -75,43 +75,31 @@ private Q_SLOTS:
         const QString local = u"127.0.0.1:%1"_s;
         const auto good = StatusOutcome::Answered, bad = StatusOutcome::BadReply,
                    none = StatusOutcome::NoAnswer;
-        QTest::newRow("players") << GameReply(kInfo + kPlayers) << local << false << good
-                                 << "Frag fest"
-                                 << "Al|Bob";
-        QTest::newRow("no players") << GameReply(kInfo) << local << false << good << "Frag fest"
-                                    << "";
-        QTest::newRow("host name")
-            << GameReply(kInfo) << u"localhost:%1"_s << false << good << "Frag fest"
-            << "";
-        QTest::newRow("coloured names")
-            << GameReply("\\hostname\\\xc6rag\x89\n1 2 \"\xc2ob\x01\x7f\x8a\"\n") << local << false
-            << good << "Frag."
-            << "Bob...";
-        QTest::newRow("truncated")
-            << GameReply(kInfo + "12 40 \"Bob\"\n3 9") << local << false << bad << "Frag fest"
-            << "Bob";
-        QTest::newRow("truncated info")
-            << GameReply("\\hostname\\Frag") << local << false << bad << "Frag"
-            << "";
-        QTest::newRow("oversized") << GameReply("\\hostname\\" + QByteArray(5000, 'a') + "\n")
-                                   << local << false << bad << QString(4076, u'a') << "";
-        QTest::newRow("no header") << kInfo + kPlayers << local << false << bad << ""
-                                   << "";
-        QTest::newRow("odd info fields")
-            << GameReply("\\hostname\\Frag fest\\mapname\n") << local << false << bad << "Frag fest"
-            << "";
-        QTest::newRow("garbage player lines")
-            << GameReply(kInfo + "x 4 \"Eve\"\n12 40 \"Bob\"\n1 2 Al\n\n99999999999 1 \"Big\"\n"
-                                 "1 2 \"\n-1  7 \"Cy\"\n")
-            << local << false << bad << "Frag fest"
-            << "Bob|Cy";
-        QTest::newRow("reply from another port") << GameReply(kInfo) << local << true << none << ""
-                                                 << "";
-        QTest::newRow("silent server") << QByteArray() << local << false << none << ""
-                                       << "";
-        QTest::newRow("invalid port")
-            << GameReply(kInfo) << u"127.0.0.1:x%1"_s << false << none << ""
-            << "";
+        const auto row = [](const char* tag, QByteArray reply, QString address, bool otherPort,
+                            StatusOutcome outcome, QString hostName, QString players) {
+            QTest::newRow(tag) << reply << address << otherPort << outcome << hostName << players;
+        };
+        const QByteArray info = GameReply(kInfo);
+        row("players", GameReply(kInfo + kPlayers), local, false, good, "Frag fest", "Al|Bob");
+        row("no players", info, local, false, good, "Frag fest", "");
+        row("host name", info, u"localhost:%1"_s, false, good, "Frag fest", "");
+        row("coloured names", GameReply("\\hostname\\\xc6rag\x89\n1 2 \"\xc2ob\x01\x7f\x8a\"\n"),
+            local, false, good, "Frag.", "Bob...");
+        row("truncated", GameReply(kInfo + "12 40 \"Bob\"\n3 9"), local, false, bad, "Frag fest",
+            "Bob");
+        row("truncated info", GameReply("\\hostname\\Frag"), local, false, bad, "Frag", "");
+        row("oversized", GameReply("\\hostname\\" + QByteArray(5000, 'a') + "\n"), local, false,
+            bad, QString(4076, u'a'), "");
+        row("no header", kInfo + kPlayers, local, false, bad, "", "");
+        row("odd info fields", GameReply("\\hostname\\Frag fest\\mapname\n"), local, false, bad,
+            "Frag fest", "");
+        row("garbage player lines",
+            GameReply(kInfo + "x 4 \"Eve\"\n12 40 \"Bob\"\n1 2 Al\n\n99999999999 1 \"Big\"\n"
+                              "1 2 \"\n-1  7 \"Cy\"\n"),
+            local, false, bad, "Frag fest", "Bob|Cy");
+        row("reply from another port", info, local, true, none, "", "");
+        row("silent server", {}, local, false, none, "", "");
+        row("invalid port", info, u"127.0.0.1:x%1"_s, false, none, "", "");
     }
     void replies() {
         QFETCH(QByteArray, reply);

@@ -1,5 +1,6 @@
 #include "app/Main.h"
 #include "app/CommandLineOptions.h"
+#include "app/Translations.h"
 
 #include "Version.h"
 
@@ -33,6 +34,7 @@ int main(int argc, char* argv[]) {
     }
 
     QApplication application(argc, argv);
+    InstallTranslations(application);
     QGuiApplication::setDesktopFileName(QStringLiteral(CORVALE_APP_ID));
     return Main(application);
 }

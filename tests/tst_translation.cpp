@@ -63,7 +63,8 @@ private Q_SLOTS:
         const std::unique_ptr<QWidget> shown = Window(window);
         shown->show();
         QVERIFY(QTest::qWaitForWindowExposed(shown.get()));
-        QCOMPARE(LayoutProblemsOnEveryPage(shown.get()), QStringList());
+        const QStringList problems = LayoutProblemsOnEveryPage(shown.get());
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
     }
 
     // A built-in map list shows in German but is stored by its English name,

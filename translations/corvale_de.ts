@@ -199,11 +199,11 @@ File: %2
 Reason: %3
 
 The viewer can be changed under View &gt; Options.</source>
-        <translation>Textbetrachter: %1
+        <translation>Texteditor: %1
 Datei: %2
 Grund: %3
 
-Der Textbetrachter lässt sich unter Ansicht &gt; Optionen ändern.</translation>
+Der Texteditor lässt sich unter Ansicht &gt; Optionen ändern.</translation>
     </message>
 </context>
 <context>
@@ -349,7 +349,7 @@ Der Textbetrachter lässt sich unter Ansicht &gt; Optionen ändern.</translation
     </message>
     <message>
         <source>Could not open text viewer</source>
-        <translation>Textbetrachter konnte nicht geöffnet werden</translation>
+        <translation>Texteditor konnte nicht geöffnet werden</translation>
     </message>
     <message>
         <source>Not an ordinary file</source>
@@ -364,23 +364,23 @@ Der Textbetrachter lässt sich unter Ansicht &gt; Optionen ändern.</translation
     </message>
     <message>
         <source>Quake2 path:</source>
-        <translation>Quake2-Pfad:</translation>
+        <translation>Spielordner:</translation>
     </message>
     <message>
         <source>Executable:</source>
-        <translation>Programmdatei:</translation>
+        <translation>Programm:</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation>Durchsuchen...</translation>
+        <translation>Auswählen...</translation>
     </message>
     <message>
         <source>Text viewer:</source>
-        <translation>Textbetrachter:</translation>
+        <translation>Texteditor:</translation>
     </message>
     <message>
         <source>Close on launch</source>
-        <translation>Nach dem Start schließen</translation>
+        <translation>Beim Start schließen</translation>
     </message>
     <message>
         <source>OK</source>
@@ -419,7 +419,7 @@ Der Textbetrachter lässt sich unter Ansicht &gt; Optionen ändern.</translation
     </message>
     <message>
         <source>Browse...</source>
-        <translation>Durchsuchen...</translation>
+        <translation>Auswählen...</translation>
     </message>
     <message>
         <source>Stretch To Fit</source>
@@ -427,7 +427,7 @@ Der Textbetrachter lässt sich unter Ansicht &gt; Optionen ändern.</translation
     </message>
     <message>
         <source>Note: The picture box  is 200 x 200 pixels</source>
-        <translation>Hinweis: Das Bildfeld ist 200 x 200 Pixel groß</translation>
+        <translation>Hinweis: Das Bildfeld hat 200 x 200 Pixel</translation>
     </message>
     <message>
         <source>OK</source>
@@ -832,11 +832,11 @@ Der Textbetrachter lässt sich unter Ansicht &gt; Optionen ändern.</translation
     </message>
     <message>
         <source>Config File:</source>
-        <translation>Konfigurationsdatei:</translation>
+        <translation>Konfig:</translation>
     </message>
     <message>
         <source>Edit...</source>
-        <translation>Bearbeiten...</translation>
+        <translation>Öffnen...</translation>
     </message>
     <message>
         <source>OK</source>

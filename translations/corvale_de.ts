@@ -5,7 +5,7 @@
     <name>CommandLineOptions</name>
     <message>
         <source>Launcher for the game Quake2: keeps user profiles, server configurations and remote servers and starts the game from them.</source>
-        <translation>Starter für das Spiel Quake2: verwaltet Benutzerprofile, Serverkonfigurationen und entfernte Server und startet das Spiel damit.</translation>
+        <translation>Launcher für das Spiel Quake2: verwaltet Benutzerprofile, Serverkonfigurationen und entfernte Server und startet das Spiel damit.</translation>
     </message>
     <message>
         <source>Displays help on commandline options.</source>
@@ -27,7 +27,7 @@
     <name>Launcher</name>
     <message>
         <source>The file %1 is named for two lists. It keeps the first of them; the other starts empty and will not be saved.</source>
-        <translation>Die Datei %1 ist für zwei Listen angegeben. Sie gehört der ersten davon; die andere beginnt leer und wird nicht gespeichert.</translation>
+        <translation>Die Datei %1 ist für zwei Listen angegeben. Sie wird für die erste davon verwendet; die andere beginnt leer und wird nicht gespeichert.</translation>
     </message>
     <message>
         <source>%1 is not an ordinary file. It was not read, and it will not be overwritten in this run.</source>
@@ -634,7 +634,7 @@ Der Texteditor lässt sich unter Ansicht &gt; Optionen ändern.</translation>
     </message>
     <message>
         <source>Spawn Farthest</source>
-        <translation>Fernster Spawnpunkt</translation>
+        <translation>Entferntester Spawnpunkt</translation>
     </message>
     <message>
         <source>Force Respawn</source>
@@ -650,7 +650,7 @@ Der Texteditor lässt sich unter Ansicht &gt; Optionen ändern.</translation>
     </message>
     <message>
         <source>Infinite Ammo</source>
-        <translation>Unendlich Munition</translation>
+        <translation>Unbegrenzte Munition</translation>
     </message>
     <message>
         <source>Quad Drop</source>

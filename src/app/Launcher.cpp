@@ -97,8 +97,8 @@ QStringList Launcher::LoadCollections() {
         const QString identity = FileIdentity(path);
         if (filesInUse.contains(identity)) {
             mSaveable[list] = false;
-            problems << QObject::tr("The file %1 is named for two lists. It keeps the first of "
-                                    "them; the other starts empty and will not be saved.")
+            problems << tr("The file %1 is named for two lists. It keeps the first of "
+                           "them; the other starts empty and will not be saved.")
                             .arg(shown);
             return;
         }
@@ -108,16 +108,16 @@ QStringList Launcher::LoadCollections() {
             return;
         if (!info.isFile()) {
             mSaveable[list] = false;
-            problems << QObject::tr("%1 is not an ordinary file. It was not read, and it will not "
-                                    "be overwritten in this run.")
+            problems << tr("%1 is not an ordinary file. It was not read, and it will not "
+                           "be overwritten in this run.")
                             .arg(shown);
             return;
         }
         const Result<QByteArray> bytes = ReadWholeFile(path);
         if (!bytes) {
             mSaveable[list] = false;
-            problems << QObject::tr("The file %1 could not be read (%2). It will not be "
-                                    "overwritten in this run.")
+            problems << tr("The file %1 could not be read (%2). It will not be "
+                           "overwritten in this run.")
                             .arg(shown, bytes.Error());
             return;
         }
@@ -127,13 +127,13 @@ QStringList Launcher::LoadCollections() {
         // Keep the original before this run overwrites it at exit.
         QFile::remove(BackupPath(path));
         if (QFile::copy(path, BackupPath(path))) {
-            problems << QObject::tr("The file %1 could not be read whole (%2). The records before "
-                                    "the fault were loaded; the original file was kept as %3.")
+            problems << tr("The file %1 could not be read whole (%2). The records before "
+                           "the fault were loaded; the original file was kept as %3.")
                             .arg(shown, loaded.Error(), QDir::toNativeSeparators(BackupPath(path)));
         } else {
             mSaveable[list] = false;
-            problems << QObject::tr("The file %1 could not be read whole (%2), and no copy of it "
-                                    "could be made. It will not be overwritten in this run.")
+            problems << tr("The file %1 could not be read whole (%2), and no copy of it "
+                           "could be made. It will not be overwritten in this run.")
                             .arg(shown, loaded.Error());
         }
     };
@@ -156,7 +156,7 @@ QStringList Launcher::SaveCollections() const {
                 return;
         }
         if (const Result<> saved = WriteWholeFile(path, bytes); !saved)
-            problems << QObject::tr("The file %1 could not be saved: %2")
+            problems << tr("The file %1 could not be saved: %2")
                             .arg(QDir::toNativeSeparators(path), saved.Error());
     };
     save(0, mClientFile, mClients);
@@ -203,7 +203,7 @@ Result<> Launcher::WriteLaunchConfig(qint16 clientSelection, qint16 serverSelect
     // Rewritten at every launch: checked, but not synced to disk.
     const QString path = LaunchConfigPath();
     if (const Result<> written = WriteFileUnsynced(path, script.Bytes()); !written)
-        return Result<>::Failure(QObject::tr("The launch config script %1 could not be written: %2")
+        return Result<>::Failure(tr("The launch config script %1 could not be written: %2")
                                      .arg(QDir::toNativeSeparators(path), written.Error()));
     return {};
 }

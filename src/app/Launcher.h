@@ -5,6 +5,7 @@
 #include "common/Result.h"
 #include "server/ServerConfig.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -19,6 +20,8 @@ class SettingsStore;
 // with the main window (reading the "Settings" section) and handed back to
 // the settings by WriteSettings() at the end of the run.
 class Launcher {
+    Q_DECLARE_TR_FUNCTIONS(Launcher)
+
 public:
     enum LaunchType : qint16 { DedicatedServer = 0, ListenServer = 1, ClientOnly = 2 };
 

@@ -1,6 +1,7 @@
 #include "app/Main.h"
 #include "app/CommandLineOptions.h"
 #include "status/StatusFormat.h"
+#include "app/Translations.h"
 
 #include "Version.h"
 
@@ -43,6 +44,7 @@ int main(int argc, char* argv[]) {
     }
 
     QApplication application(argc, argv);
+    InstallTranslations(application);
     QGuiApplication::setDesktopFileName(QStringLiteral(CORVALE_APP_ID));
     return Main(application, request == CommandLineOptions::Request::Launch ? StartMode::LaunchOnly
                                                                             : StartMode::Window);

@@ -26,8 +26,9 @@ Result<> WriteWholeFile(const QString& path, const QByteArray& bytes) {
     // notice that write failing: flush first and check it.
     const qint64 written = file.write(bytes);
     if (written != bytes.size() || !file.flush()) {
-        const QString reason =
-            file.error() != QFileDevice::NoError ? file.errorString() : QStringLiteral("disk full");
+        const QString reason = file.error() != QFileDevice::NoError
+                                   ? file.errorString()
+                                   : QCoreApplication::translate("FileIO", "disk full");
         file.cancelWriting();
         return Result<>::Failure(reason);
     }

@@ -4,7 +4,6 @@
 #include "platform/FileSystem.h"
 #include "platform/ProcessStart.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -72,7 +71,7 @@ Result<> Quake2::Launch(const QStringList& arguments) const {
     if (started)
         return started;
     return Result<>::Failure(
-        QCoreApplication::translate("Quake2", "Program: %1\nWorking directory: %2\nReason: %3")
+        tr("Program: %1\nWorking directory: %2\nReason: %3")
             .arg(ProgramPath(), QDir::toNativeSeparators(mPath), started.Error()));
 }
 

@@ -2,6 +2,7 @@
 
 #include "common/Result.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -10,6 +11,8 @@
 // or the base game directory, lists what the installation holds and starts
 // the game from its installation directory.
 class Quake2 {
+    Q_DECLARE_TR_FUNCTIONS(Quake2)
+
 public:
     static constexpr int kSavedGameSlots = 15;
 

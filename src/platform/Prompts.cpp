@@ -18,8 +18,9 @@ const QString kTitle = QStringLiteral("Corvale");
 constexpr int kInputFieldWidth = 360;
 
 #ifndef Q_OS_WIN
-// Shows folders and executable files only; used for the "Programs" entry,
-// since programs here have no common file name ending.
+// Shows folders and executable files only; used for the programs entry (the
+// one for *.exe files, in whatever language it is named), since programs
+// here have no common file name ending.
 class ExecutableFilesProxy : public QSortFilterProxyModel {
 public:
     bool mActive = true;
@@ -90,7 +91,7 @@ public:
 #ifndef Q_OS_WIN
         qsizetype programsEntry = -1;
         for (qsizetype i = 0; i < entries.size(); ++i) {
-            if (entries.at(i).description == QLatin1String("Programs")) {
+            if (entries.at(i).patterns.contains(QLatin1String("*.exe"), Qt::CaseInsensitive)) {
                 programsEntry = i;
                 entries[i].patterns = QStringList{QStringLiteral("*")};
             }

@@ -31,8 +31,9 @@ Choice RetryCancel(QWidget* parent, const QString& text);
 // A one-line input box; "" when cancelled.
 QString Input(QWidget* parent, const QString& prompt, const QString& defaultText = QString());
 // An open dialog for an existing file, with a "Description|patterns|..."
-// filter whose first entry is selected; "" when cancelled. An entry named
-// "Programs" lists every executable file off Windows, whatever its name.
+// filter whose first entry is selected; "" when cancelled. The entry for
+// programs (the one holding *.exe) lists every executable file off Windows,
+// whatever its name.
 QString OpenFile(QWidget* parent, const QString& filter);
 
 // Replaces the handler (nullptr restores the real dialogs) and returns the

@@ -11,8 +11,11 @@
 #include <QShowEvent>
 
 namespace {
-const QString kProgramsFilter = QStringLiteral("Programs|*.exe;*.com;*.bat|All Files (*.*)|*.*");
+QString ProgramsFilter() {
+    return QStringLiteral("%1|*.exe;*.com;*.bat|%2|*.*")
+        .arg(frmOptions::tr("Programs"), frmOptions::tr("All Files (*.*)"));
 }
+} // namespace
 
 frmOptions::frmOptions(Options& options, QWidget* parent)
     : QDialog(parent), ui(std::make_unique<Ui::frmOptions>()), mRecord(options) {
@@ -47,7 +50,7 @@ void frmOptions::BrowseExecutable() {
     if (!FileSystem::List(folder + QStringLiteral("*.*"), FileSystem::Entries::FilesOnly).isEmpty())
         QDir::setCurrent(folder);
 
-    const QString file = Prompts::OpenFile(this, kProgramsFilter);
+    const QString file = Prompts::OpenFile(this, ProgramsFilter());
     if (file.isEmpty())
         return;
     const qsizetype cut = file.lastIndexOf(Quake2::Separator());
@@ -56,7 +59,7 @@ void frmOptions::BrowseExecutable() {
 }
 
 void frmOptions::BrowseTextViewer() {
-    const QString file = Prompts::OpenFile(this, kProgramsFilter);
+    const QString file = Prompts::OpenFile(this, ProgramsFilter());
     if (!file.isEmpty())
         ui->txtTextViewer->setText(file);
 }

@@ -8,15 +8,17 @@
 #include <QShowEvent>
 
 namespace {
-const QString kPictureFilter =
-    QStringLiteral("All Picture Files|*.bmp;*.dib;*.gif;*.jpg;*.wmf;*.emf;*.ico;*.cur|"
-                   "Bitmaps (*.bmp;*.dib)|*.bmp;*.dib|"
-                   "GIF Images (*.gif)|*.gif|"
-                   "JPEG Images (*.jpg)|*.jpg|"
-                   "Metafiles (*.wmf;*.emf)|*.wmf;*.emf|"
-                   "Icons (*.ico;*.cur)|*.ico;*.cur|"
-                   "All Files (*.*)|*.*|");
+QString PictureFilter() {
+    return QStringLiteral("%1|*.bmp;*.dib;*.gif;*.jpg;*.wmf;*.emf;*.ico;*.cur|%2|*.bmp;*.dib|"
+                          "%3|*.gif|%4|*.jpg|%5|*.wmf;*.emf|%6|*.ico;*.cur|%7|*.*|")
+        .arg(frmRandomPicture::tr("All Picture Files"),
+             frmRandomPicture::tr("Bitmaps (*.bmp;*.dib)"),
+             frmRandomPicture::tr("GIF Images (*.gif)"),
+             frmRandomPicture::tr("JPEG Images (*.jpg)"),
+             frmRandomPicture::tr("Metafiles (*.wmf;*.emf)"),
+             frmRandomPicture::tr("Icons (*.ico;*.cur)"), frmRandomPicture::tr("All Files (*.*)"));
 }
+} // namespace
 
 frmRandomPicture::frmRandomPicture(RandomPicture& picture, QWidget* parent)
     : QDialog(parent), ui(std::make_unique<Ui::frmRandomPicture>()), mRecord(picture) {
@@ -42,7 +44,7 @@ void frmRandomPicture::FillControls() {
 }
 
 void frmRandomPicture::Browse() {
-    const QString file = Prompts::OpenFile(this, kPictureFilter);
+    const QString file = Prompts::OpenFile(this, PictureFilter());
     if (!file.isEmpty())
         ui->txtImageFile->setText(file);
 }

@@ -12,6 +12,10 @@
 
 namespace {
 
+// The built-in map lists by kind, as records store them in every language.
+constexpr const char* kBuiltInMapLists[] = {"Single Player Levels", "Deathmatch Levels",
+                                            "Custom Maps"};
+
 QString Flag(bool value) {
     return value ? QStringLiteral("1") : QStringLiteral("0");
 }
@@ -132,13 +136,15 @@ void ServerConfig::WriteToConfigFile(ScriptWriter& file, const Quake2& game) con
 }
 
 qint16 ServerConfig::MapListKind(const QString& mapList) {
-    if (mapList == QLatin1String("Single Player Levels"))
-        return 0;
-    if (mapList == QLatin1String("Deathmatch Levels"))
-        return 1;
-    if (mapList == QLatin1String("Custom Maps"))
-        return 2;
+    for (qint16 kind = 0; kind < static_cast<qint16>(std::size(kBuiltInMapLists)); ++kind) {
+        if (mapList == QLatin1String(kBuiltInMapLists[kind]))
+            return kind;
+    }
     return -1;
+}
+
+QString ServerConfig::MapListName(qint16 kind) {
+    return QLatin1String(kBuiltInMapLists[kind]);
 }
 
 QStringList ServerConfig::GetMapList(qint16 kind, const QString& mapList, const Quake2& game) {

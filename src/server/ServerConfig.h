@@ -36,6 +36,9 @@ public:
     // The map list kind of a map list name: 0, 1 and 2 for the built-in
     // lists, -1 for a map list file.
     static qint16 MapListKind(const QString& mapList);
+    // The stored name of built-in list kind 0, 1 or 2 (English, whatever
+    // language the window shows it in).
+    static QString MapListName(qint16 kind);
     // The map names of a list: built-in lists from the game, "Custom Maps"
     // without their ".bsp", otherwise the names in the map list file.
     static QStringList GetMapList(qint16 kind, const QString& mapList, const Quake2& game);

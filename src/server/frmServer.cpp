@@ -44,7 +44,7 @@ void ReadNumber(const QLineEdit* box, qint16& field) {
 // A save title ends at its first NUL byte.
 QString SavedGameLine(const QString& title) {
     if (title.isEmpty())
-        return QStringLiteral("<empty>");
+        return frmServer::tr("<empty>");
     const qsizetype end = title.indexOf(QChar(0));
     return end < 0 ? title : title.left(end);
 }
@@ -152,7 +152,7 @@ void frmServer::FillSubgameList() {
 
 void frmServer::FillMapList() {
     ui->lstMaps->clear();
-    mLastFilledList = ui->cboMapList->currentText();
+    mLastFilledList = MapListValue();
     // A typed name that equals a built-in list means that list, as it does
     // when the server starts.
     const qint16 kind = ServerConfig::MapListKind(mLastFilledList);
@@ -173,10 +173,9 @@ void frmServer::RecordToControls() {
     if (mRecord.MapList.isEmpty()) {
         SelectMapListItem(0);
     } else {
-        const int item =
-            ui->cboMapList->findText(mRecord.MapList, Qt::MatchExactly | Qt::MatchCaseSensitive);
-        if (item >= 0)
-            SelectMapListItem(item);
+        const qint16 kind = ServerConfig::MapListKind(mRecord.MapList);
+        if (kind >= 0)
+            SelectMapListItem(kind);
         else
             ui->cboMapList->setEditText(mRecord.MapList);
     }
@@ -262,11 +261,11 @@ void frmServer::ControlsToRecord() {
     }
     case ServerConfig::SpecificMap:
         mRecord.MapName = ui->txtMapName->text();
-        mRecord.MapList = ui->cboMapList->currentText();
+        mRecord.MapList = MapListValue();
         break;
     case ServerConfig::RandomMap:
         mRecord.MapName.clear();
-        mRecord.MapList = ui->cboMapList->currentText();
+        mRecord.MapList = MapListValue();
         break;
     default:
         break;
@@ -318,6 +317,12 @@ void frmServer::SubgameChanged() {
         FillMapList();
 }
 
+QString frmServer::MapListValue() const {
+    const QString shown = ui->cboMapList->currentText();
+    const int item = ui->cboMapList->findText(shown, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    return item >= 0 ? ServerConfig::MapListName(static_cast<qint16>(item)) : shown;
+}
+
 void frmServer::SelectMapListItem(int index) {
     ui->cboMapList->setCurrentIndex(index);
     MapListItemSelected();
@@ -329,7 +334,7 @@ void frmServer::MapListItemSelected() {
 }
 
 void frmServer::MapListLeft() {
-    if (ui->cboMapList->currentText() != mLastFilledList)
+    if (MapListValue() != mLastFilledList)
         FillMapList();
 }
 

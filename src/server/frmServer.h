@@ -51,6 +51,9 @@ private:
     void Accept();
 
     void SelectMapListItem(int index);
+    // The map list as records store it: a built-in list by its English name,
+    // whatever language the box shows it in; a typed file name as it is.
+    QString MapListValue() const;
     bool MapModeIs(int mode) const;
 
     std::unique_ptr<Ui::frmServer> ui;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QList>
 #include <QMap>
@@ -25,6 +26,9 @@ enum class StatusOutcome {
 
 // What a status request found out about one server.
 struct ServerStatus {
+    Q_DECLARE_TR_FUNCTIONS(ServerStatus)
+
+public:
     // The address as asked, "host" or "host:port".
     QString address;
     StatusOutcome outcome = StatusOutcome::NoAnswer;

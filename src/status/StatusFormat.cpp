@@ -2,7 +2,6 @@
 
 #include "status/StatusQuery.h"
 
-#include <QCoreApplication>
 #include <QEventLoop>
 #include <QHash>
 #include <QJsonArray>
@@ -11,20 +10,22 @@
 
 namespace {
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("ServerStatus", text);
+// The outcome's word, untranslated: the JSON output names it the same in
+// every language.
+const char* OutcomeKeyword(StatusOutcome outcome) {
+    switch (outcome) {
+    case StatusOutcome::Answered:
+        return QT_TRANSLATE_NOOP("ServerStatus", "answered");
+    case StatusOutcome::NoAnswer:
+        return QT_TRANSLATE_NOOP("ServerStatus", "no answer");
+    case StatusOutcome::BadReply:
+        return QT_TRANSLATE_NOOP("ServerStatus", "bad reply");
+    }
+    return "";
 }
 
 QString OutcomeText(StatusOutcome outcome) {
-    switch (outcome) {
-    case StatusOutcome::Answered:
-        return Tr("answered");
-    case StatusOutcome::NoAnswer:
-        return Tr("no answer");
-    case StatusOutcome::BadReply:
-        return Tr("bad reply");
-    }
-    return {};
+    return ServerStatus::tr(OutcomeKeyword(outcome));
 }
 
 QString PlayerCount(const ServerStatus& status) {
@@ -35,7 +36,7 @@ QString PlayerCount(const ServerStatus& status) {
 }
 
 QString Ping(const ServerStatus& status) {
-    return Tr("%1 ms").arg(status.pingMs);
+    return ServerStatus::tr("%1 ms").arg(status.pingMs);
 }
 
 } // namespace
@@ -43,7 +44,7 @@ QString Ping(const ServerStatus& status) {
 QString StatusTooltip(const ServerStatus& status) {
     if (status.outcome != StatusOutcome::Answered)
         return OutcomeText(status.outcome);
-    return Tr("%1 — %2 — %3 players — %4")
+    return ServerStatus::tr("%1 — %2 — %3 players — %4")
         .arg(status.HostName(), status.MapName(), PlayerCount(status), Ping(status));
 }
 
@@ -80,8 +81,9 @@ QString StatusTable(const QList<ServerStatus>& servers) {
 QJsonDocument StatusJson(const QList<ServerStatus>& servers) {
     QJsonArray array;
     for (const ServerStatus& status : servers) {
-        QJsonObject server{{QStringLiteral("address"), status.address},
-                           {QStringLiteral("status"), OutcomeText(status.outcome)}};
+        QJsonObject server{
+            {QStringLiteral("address"), status.address},
+            {QStringLiteral("status"), QLatin1String(OutcomeKeyword(status.outcome))}};
         if (!status.problem.isEmpty())
             server.insert(QStringLiteral("problem"), status.problem);
         if (status.outcome != StatusOutcome::NoAnswer) {

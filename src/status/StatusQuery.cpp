@@ -3,7 +3,6 @@
 #include "client/ServerAddr.h"
 #include "status/StatusReply.h"
 
-#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QHostInfo>
 #include <QTimer>
@@ -13,10 +12,6 @@ namespace {
 // Datagrams read in one go before other events get their turn, so that a
 // flood of datagrams cannot hold up the timers or the window.
 constexpr int kReadBurst = 64;
-
-QString Tr(const char* text) {
-    return QCoreApplication::translate("StatusQuery", text);
-}
 
 } // namespace
 
@@ -81,9 +76,9 @@ void StatusQuery::Start(const QString& address) {
     if (!mSocketProblem.isEmpty())
         request->status.problem = mSocketProblem;
     else if (parts.Addr().isEmpty())
-        request->status.problem = Tr("no address");
+        request->status.problem = tr("no address");
     else if (!portValid || request->port == 0)
-        request->status.problem = Tr("invalid port");
+        request->status.problem = tr("invalid port");
     if (!request->status.problem.isEmpty()) {
         // Reported from the event loop like every other outcome, so that
         // Finished() always follows the return from Query().
@@ -109,7 +104,7 @@ void StatusQuery::Resolved(Request* request, const QHostInfo& host) {
             return;
         }
     }
-    request->status.problem = Tr("unknown host");
+    request->status.problem = tr("unknown host");
     Finish(request);
 }
 

@@ -98,3 +98,16 @@ QStringList LayoutProblems(QWidget* window) {
     }
     return problems;
 }
+
+QStringList LayoutProblemsOnEveryPage(QWidget* window) {
+    auto* tabs = window->findChild<QTabWidget*>();
+    if (!tabs)
+        return LayoutProblems(window);
+    QStringList problems;
+    for (int page = 0; page < tabs->count(); ++page) {
+        tabs->setCurrentIndex(page);
+        for (const QString& problem : LayoutProblems(window))
+            problems << tabs->tabText(page) + QStringLiteral(": ") + problem;
+    }
+    return problems;
+}

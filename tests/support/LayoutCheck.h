@@ -10,3 +10,7 @@ class QWidget;
 // reports when the application font is not the one asked for (Qt would fall
 // back to another font silently and change every caption's size).
 QStringList LayoutProblems(QWidget* window);
+
+// The same check on each page of the window's tab widget in turn, each
+// problem prefixed with its page's title.
+QStringList LayoutProblemsOnEveryPage(QWidget* window);

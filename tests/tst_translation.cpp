@@ -1,0 +1,85 @@
+#include "app/Translations.h"
+#include "app/frmCorvale.h"
+#include "client/UserProfile.h"
+#include "client/frmUserProfile.h"
+#include "game/Quake2.h"
+#include "prefs/Options.h"
+#include "prefs/RandomPicture.h"
+#include "prefs/frmAbout.h"
+#include "prefs/frmOptions.h"
+#include "prefs/frmRandomPicture.h"
+#include "server/ServerConfig.h"
+#include "server/frmServer.h"
+#include "support/LayoutCheck.h"
+#include "support/TestSupport.h"
+
+#include <QtWidgets>
+
+// The program in German: the translation is found and complete enough to
+// show, the longer German captions fit the fixed layouts, and what the
+// dialogs store stays the same in every language.
+class TranslationTest : public QObject {
+    Q_OBJECT
+private:
+    TemporarySettings mSettings;
+    Quake2 mGame;
+    Options mOptions{mGame};
+    UserProfile mProfile;
+    RandomPicture mPicture;
+    ServerConfig mServer;
+
+    std::unique_ptr<QWidget> Window(const QString& name) {
+        if (name == QLatin1String("frmCorvale"))
+            return std::make_unique<frmCorvale>(mGame);
+        if (name == QLatin1String("frmServer"))
+            return std::make_unique<frmServer>(mServer, mGame, mOptions);
+        if (name == QLatin1String("frmUserProfile"))
+            return std::make_unique<frmUserProfile>(mProfile, mGame, mOptions);
+        if (name == QLatin1String("frmOptions"))
+            return std::make_unique<frmOptions>(mOptions);
+        if (name == QLatin1String("frmRandomPicture"))
+            return std::make_unique<frmRandomPicture>(mPicture);
+        return std::make_unique<frmAbout>();
+    }
+
+private Q_SLOTS:
+    void initTestCase() {
+        InstallTranslations(*qApp, QLocale(QLocale::German, QLocale::Germany));
+        // The program's own texts and Qt's standard buttons.
+        QCOMPARE(frmServer::tr("Cancel"), QStringLiteral("Abbrechen"));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"),
+                 QStringLiteral("Abbrechen"));
+        mServer.MapMode = ServerConfig::SpecificMap;
+    }
+
+    void captionsFit_data() {
+        QTest::addColumn<QString>("window");
+        for (const char* name : {"frmCorvale", "frmServer", "frmUserProfile", "frmOptions",
+                                 "frmRandomPicture", "frmAbout"})
+            QTest::newRow(name) << QString::fromLatin1(name);
+    }
+    void captionsFit() {
+        QFETCH(QString, window);
+        const std::unique_ptr<QWidget> shown = Window(window);
+        shown->show();
+        QVERIFY(QTest::qWaitForWindowExposed(shown.get()));
+        const QStringList problems = LayoutProblemsOnEveryPage(shown.get());
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
+    }
+
+    // A built-in map list shows in German but is stored by its English name,
+    // which the server script and other languages understand.
+    void builtInMapListIsStoredInEnglish() {
+        mServer.MapList = QStringLiteral("Deathmatch Levels");
+        frmServer dialog(mServer, mGame, mOptions);
+        dialog.show();
+        QCOMPARE(Find<QComboBox>(&dialog, "cboMapList")->currentText(),
+                 QStringLiteral("Deathmatch-Level"));
+        mServer.MapList.clear();
+        Find<QPushButton>(&dialog, "cmdOK")->click();
+        QCOMPARE(mServer.MapList, QStringLiteral("Deathmatch Levels"));
+    }
+};
+
+CORVALE_WIDGET_TEST_MAIN(TranslationTest)
+#include "tst_translation.moc"

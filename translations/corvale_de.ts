@@ -1,0 +1,858 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>CommandLineOptions</name>
+    <message>
+        <source>Launcher for the game Quake2: keeps user profiles, server configurations and remote servers and starts the game from them.</source>
+        <translation>Launcher für das Spiel Quake2: verwaltet Benutzerprofile, Serverkonfigurationen und entfernte Server und startet das Spiel damit.</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Zeigt die Hilfe zu den Befehlszeilenoptionen an.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Unerwartetes Argument „%1“.</translation>
+    </message>
+</context>
+<context>
+    <name>FileIO</name>
+    <message>
+        <source>disk full</source>
+        <translation>Datenträger voll</translation>
+    </message>
+</context>
+<context>
+    <name>Launcher</name>
+    <message>
+        <source>The file %1 is named for two lists. It keeps the first of them; the other starts empty and will not be saved.</source>
+        <translation>Die Datei %1 ist für zwei Listen angegeben. Sie wird für die erste davon verwendet; die andere beginnt leer und wird nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>%1 is not an ordinary file. It was not read, and it will not be overwritten in this run.</source>
+        <translation>%1 ist keine gewöhnliche Datei. Sie wurde nicht gelesen und wird in dieser Sitzung nicht überschrieben.</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be read (%2). It will not be overwritten in this run.</source>
+        <translation>Die Datei %1 konnte nicht gelesen werden (%2). Sie wird in dieser Sitzung nicht überschrieben.</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be read whole (%2). The records before the fault were loaded; the original file was kept as %3.</source>
+        <translation>Die Datei %1 konnte nicht vollständig gelesen werden (%2). Die Einträge vor dem Fehler wurden geladen; die ursprüngliche Datei wurde als %3 aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be read whole (%2), and no copy of it could be made. It will not be overwritten in this run.</source>
+        <translation>Die Datei %1 konnte nicht vollständig gelesen werden (%2), und es ließ sich keine Kopie davon anlegen. Sie wird in dieser Sitzung nicht überschrieben.</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be saved: %2</source>
+        <translation>Die Datei %1 konnte nicht gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>The launch config script %1 could not be written: %2</source>
+        <translation>Das Startskript %1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Main</name>
+    <message>
+        <source>Corvale is already running</source>
+        <translation>Corvale läuft bereits</translation>
+    </message>
+</context>
+<context>
+    <name>ProcessStart</name>
+    <message>
+        <source>No program is set.</source>
+        <translation>Es ist kein Programm festgelegt.</translation>
+    </message>
+    <message>
+        <source>The working directory does not exist.</source>
+        <translation>Das Arbeitsverzeichnis existiert nicht.</translation>
+    </message>
+</context>
+<context>
+    <name>Quake2</name>
+    <message>
+        <source>Program: %1
+Working directory: %2
+Reason: %3</source>
+        <translation>Programm: %1
+Arbeitsverzeichnis: %2
+Grund: %3</translation>
+    </message>
+</context>
+<context>
+    <name>RecordReader</name>
+    <message>
+        <source>the file is in UTF-16</source>
+        <translation>die Datei ist in UTF-16 kodiert</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>unexpected end of file</source>
+        <translation>unerwartetes Dateiende</translation>
+    </message>
+    <message>
+        <source>unexpected end of file in a quoted field</source>
+        <translation>unerwartetes Dateiende in einem Feld in Anführungszeichen</translation>
+    </message>
+    <message>
+        <source>the file ends right after a text; the last record may be cut off</source>
+        <translation>die Datei endet direkt nach einem Text; der letzte Eintrag ist möglicherweise abgeschnitten</translation>
+    </message>
+    <message>
+        <source>text after a closing quote</source>
+        <translation>Text nach einem schließenden Anführungszeichen</translation>
+    </message>
+    <message>
+        <source>a NUL byte</source>
+        <translation>ein NUL-Byte</translation>
+    </message>
+    <message>
+        <source>line %1 is not UTF-8 and was read as Windows-1252</source>
+        <translation>Zeile %1 ist nicht UTF-8 und wurde als Windows-1252 gelesen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number</source>
+        <translation>„%1“ ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>number %1 is out of range</source>
+        <translation>die Zahl %1 liegt außerhalb des gültigen Bereichs</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not #TRUE# or #FALSE#</source>
+        <translation>„%1“ ist weder #TRUE# noch #FALSE#</translation>
+    </message>
+</context>
+<context>
+    <name>ServerStatus</name>
+    <message>
+        <source>answered</source>
+        <translation>geantwortet</translation>
+    </message>
+    <message>
+        <source>no answer</source>
+        <translation>keine Antwort</translation>
+    </message>
+    <message>
+        <source>bad reply</source>
+        <translation>fehlerhafte Antwort</translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
+        <source>%1 — %2 — %3 players — %4</source>
+        <translation>%1 — %2 — %3 Spieler — %4</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsStore</name>
+    <message>
+        <source>the file is not a settings file</source>
+        <translation>die Datei ist keine Einstellungsdatei</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation>die Datei ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>its folder cannot be written</source>
+        <translation>ihr Ordner ist nicht beschreibbar</translation>
+    </message>
+    <message>
+        <source>the file could not be written</source>
+        <translation>die Datei konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved: %1 (%2)</source>
+        <translation>Die Einstellungen konnten nicht gespeichert werden: %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>StatusQuery</name>
+    <message>
+        <source>no address</source>
+        <translation>keine Adresse</translation>
+    </message>
+    <message>
+        <source>invalid port</source>
+        <translation>ungültiger Port</translation>
+    </message>
+    <message>
+        <source>unknown host</source>
+        <translation>unbekannter Host</translation>
+    </message>
+</context>
+<context>
+    <name>TextViewer</name>
+    <message>
+        <source>Viewer: %1
+File: %2
+Reason: %3
+
+The viewer can be changed under View &gt; Options.</source>
+        <translation>Texteditor: %1
+Datei: %2
+Grund: %3
+
+Der Texteditor lässt sich unter Ansicht &gt; Optionen ändern.</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>About Corvale</source>
+        <translation>Über Corvale</translation>
+    </message>
+    <message>
+        <source>Corvale</source>
+        <translation>Corvale</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 The Corvale developers</source>
+        <translation>Copyright © 2026 Die Corvale-Entwickler</translation>
+    </message>
+    <message>
+        <source>All rights reserved.</source>
+        <translation>Alle Rechte vorbehalten.</translation>
+    </message>
+    <message>
+        <source>Corvale is freeware. It is provided as is, without warranty of any kind; you use it at your own risk.</source>
+        <translation>Corvale ist Freeware. Es wird ohne Gewähr und ohne jegliche Garantie bereitgestellt; die Nutzung erfolgt auf eigenes Risiko.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Version %1.%2.%3</source>
+        <translation>Version %1.%2.%3</translation>
+    </message>
+</context>
+<context>
+    <name>frmCorvale</name>
+    <message>
+        <source>Corvale</source>
+        <translation>Corvale</translation>
+    </message>
+    <message>
+        <source>Server Configurations</source>
+        <translation>Serverkonfigurationen</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Ändern</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>User Profiles</source>
+        <translation>Benutzerprofile</translation>
+    </message>
+    <message>
+        <source>Launch</source>
+        <translation>Starten</translation>
+    </message>
+    <message>
+        <source>Dedicated Server</source>
+        <translation>Dedizierter Server</translation>
+    </message>
+    <message>
+        <source>Client/Server (Listen Server)</source>
+        <translation>Client/Server (Listen-Server)</translation>
+    </message>
+    <message>
+        <source>Client Only</source>
+        <translation>Nur Client</translation>
+    </message>
+    <message>
+        <source>Double-click to choose a picture</source>
+        <translation>Doppelklicken, um ein Bild zu wählen</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Status &amp;Bar</source>
+        <translation>&amp;Statusleiste</translation>
+    </message>
+    <message>
+        <source>&amp;Command Line</source>
+        <translation>&amp;Befehlszeile</translation>
+    </message>
+    <message>
+        <source>Co&amp;nfig File</source>
+        <translation>&amp;Konfigurationsdatei</translation>
+    </message>
+    <message>
+        <source>&amp;Options...</source>
+        <translation>&amp;Optionen...</translation>
+    </message>
+    <message>
+        <source>&amp;About Corvale...</source>
+        <translation>&amp;Über Corvale...</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Bereit</translation>
+    </message>
+    <message>
+        <source>Connect To</source>
+        <translation>Verbinden mit</translation>
+    </message>
+    <message>
+        <source>Enter a server address and port (optional)</source>
+        <translation>Serveradresse und Port (optional) eingeben</translation>
+    </message>
+    <message>
+        <source>Enter the server configuration name</source>
+        <translation>Namen der Serverkonfiguration eingeben</translation>
+    </message>
+    <message>
+        <source>Enter the new server address [port]</source>
+        <translation>Neue Serveradresse [Port] eingeben</translation>
+    </message>
+    <message>
+        <source>Could not launch Quake2</source>
+        <translation>Quake2 konnte nicht gestartet werden</translation>
+    </message>
+    <message>
+        <source>Command Line Preview</source>
+        <translation>Vorschau der Befehlszeile</translation>
+    </message>
+    <message>
+        <source>Could not open text viewer</source>
+        <translation>Texteditor konnte nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>Not an ordinary file</source>
+        <translation>Keine gewöhnliche Datei</translation>
+    </message>
+</context>
+<context>
+    <name>frmOptions</name>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Quake2 path:</source>
+        <translation>Spielordner:</translation>
+    </message>
+    <message>
+        <source>Executable:</source>
+        <translation>Programm:</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Auswählen...</translation>
+    </message>
+    <message>
+        <source>Text viewer:</source>
+        <translation>Texteditor:</translation>
+    </message>
+    <message>
+        <source>Close on launch</source>
+        <translation>Beim Start schließen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Programs</source>
+        <translation>Programme</translation>
+    </message>
+    <message>
+        <source>All Files (*.*)</source>
+        <translation>Alle Dateien (*.*)</translation>
+    </message>
+    <message>
+        <source>Quake2 executable does not exist</source>
+        <translation>Die Quake2-Programmdatei existiert nicht</translation>
+    </message>
+</context>
+<context>
+    <name>frmRandomPicture</name>
+    <message>
+        <source>Random Picture</source>
+        <translation>Zufallsbild</translation>
+    </message>
+    <message>
+        <source>Customize your Corvale program with a picture. What does the picture have to do with the program, you ask? Absolutely nothing, that&apos;s why it&apos;s called a random picture.</source>
+        <translation>Gestalten Sie Ihr Corvale mit einem Bild. Was das Bild mit dem Programm zu tun hat, fragen Sie? Überhaupt nichts – deshalb heißt es ja Zufallsbild.</translation>
+    </message>
+    <message>
+        <source>Image File:</source>
+        <translation>Bilddatei:</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Auswählen...</translation>
+    </message>
+    <message>
+        <source>Stretch To Fit</source>
+        <translation>Einpassen</translation>
+    </message>
+    <message>
+        <source>Note: The picture box  is 200 x 200 pixels</source>
+        <translation>Hinweis: Das Bildfeld hat 200 x 200 Pixel</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>All Picture Files</source>
+        <translation>Alle Bilddateien</translation>
+    </message>
+    <message>
+        <source>Bitmaps (*.bmp;*.dib)</source>
+        <translation>Bitmaps (*.bmp;*.dib)</translation>
+    </message>
+    <message>
+        <source>GIF Images (*.gif)</source>
+        <translation>GIF-Bilder (*.gif)</translation>
+    </message>
+    <message>
+        <source>JPEG Images (*.jpg)</source>
+        <translation>JPEG-Bilder (*.jpg)</translation>
+    </message>
+    <message>
+        <source>Metafiles (*.wmf;*.emf)</source>
+        <translation>Metadateien (*.wmf;*.emf)</translation>
+    </message>
+    <message>
+        <source>Icons (*.ico;*.cur)</source>
+        <translation>Symbole (*.ico;*.cur)</translation>
+    </message>
+    <message>
+        <source>All Files (*.*)</source>
+        <translation>Alle Dateien (*.*)</translation>
+    </message>
+</context>
+<context>
+    <name>frmServer</name>
+    <message>
+        <source>Server Configuration</source>
+        <translation>Serverkonfiguration</translation>
+    </message>
+    <message>
+        <source>Basic Options</source>
+        <translation>Grundeinstellungen</translation>
+    </message>
+    <message>
+        <source>Player Mode</source>
+        <translation>Spielmodus</translation>
+    </message>
+    <message>
+        <source>Single Player</source>
+        <translation>Einzelspieler</translation>
+    </message>
+    <message>
+        <source>Deathmatch</source>
+        <translation>Deathmatch</translation>
+    </message>
+    <message>
+        <source>Coop</source>
+        <translation>Koop</translation>
+    </message>
+    <message>
+        <source>Difficulty</source>
+        <translation>Schwierigkeit</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Leicht</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Mittel</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Schwer</translation>
+    </message>
+    <message>
+        <source>Nightmare</source>
+        <translation>Albtraum</translation>
+    </message>
+    <message>
+        <source>Subgame:</source>
+        <translation>Mod:</translation>
+    </message>
+    <message>
+        <source>Server Name:</source>
+        <translation>Servername:</translation>
+    </message>
+    <message>
+        <source>Max Clients:</source>
+        <translation>Max. Clients:</translation>
+    </message>
+    <message>
+        <source>Frag Limit:</source>
+        <translation>Fraglimit:</translation>
+    </message>
+    <message>
+        <source>Time Limit:</source>
+        <translation>Zeitlimit:</translation>
+    </message>
+    <message>
+        <source>Enable Cheats</source>
+        <translation>Cheats erlauben</translation>
+    </message>
+    <message>
+        <source>Allow Client Download</source>
+        <translation>Client-Downloads erlauben</translation>
+    </message>
+    <message>
+        <source>Log Console</source>
+        <translation>Konsole protokollieren</translation>
+    </message>
+    <message>
+        <source>Map Settings</source>
+        <translation>Karteneinstellungen</translation>
+    </message>
+    <message>
+        <source>No map</source>
+        <translation>Keine Karte</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Neues Spiel</translation>
+    </message>
+    <message>
+        <source>Load saved game</source>
+        <translation>Spielstand laden</translation>
+    </message>
+    <message>
+        <source>Specific map</source>
+        <translation>Bestimmte Karte</translation>
+    </message>
+    <message>
+        <source>Random map</source>
+        <translation>Zufällige Karte</translation>
+    </message>
+    <message>
+        <source>Map List:</source>
+        <translation>Kartenliste:</translation>
+    </message>
+    <message>
+        <source>Single Player Levels</source>
+        <translation>Einzelspieler-Level</translation>
+    </message>
+    <message>
+        <source>Deathmatch Levels</source>
+        <translation>Deathmatch-Level</translation>
+    </message>
+    <message>
+        <source>Custom Maps</source>
+        <translation>Eigene Karten</translation>
+    </message>
+    <message>
+        <source>Map Name:</source>
+        <translation>Kartenname:</translation>
+    </message>
+    <message>
+        <source>View Text File</source>
+        <translation>Textdatei anzeigen</translation>
+    </message>
+    <message>
+        <source>Deathmath Flags</source>
+        <translation>Deathmatch-Flags</translation>
+    </message>
+    <message>
+        <source>No Health</source>
+        <translation>Keine Gesundheit</translation>
+    </message>
+    <message>
+        <source>No Powerups</source>
+        <translation>Keine Power-ups</translation>
+    </message>
+    <message>
+        <source>Weapons Stay</source>
+        <translation>Waffen bleiben</translation>
+    </message>
+    <message>
+        <source>No Falling Damage</source>
+        <translation>Kein Fallschaden</translation>
+    </message>
+    <message>
+        <source>Instant Powerups</source>
+        <translation>Sofort-Power-ups</translation>
+    </message>
+    <message>
+        <source>Same Map</source>
+        <translation>Gleiche Karte</translation>
+    </message>
+    <message>
+        <source>Teams by Skin</source>
+        <translation>Teams nach Skin</translation>
+    </message>
+    <message>
+        <source>Teams by Model</source>
+        <translation>Teams nach Modell</translation>
+    </message>
+    <message>
+        <source>No Friendly Fire</source>
+        <translation>Kein Eigenbeschuss</translation>
+    </message>
+    <message>
+        <source>Spawn Farthest</source>
+        <translation>Entferntester Spawnpunkt</translation>
+    </message>
+    <message>
+        <source>Force Respawn</source>
+        <translation>Respawn erzwingen</translation>
+    </message>
+    <message>
+        <source>No Armor</source>
+        <translation>Keine Rüstung</translation>
+    </message>
+    <message>
+        <source>Allow Exit</source>
+        <translation>Ausgang erlauben</translation>
+    </message>
+    <message>
+        <source>Infinite Ammo</source>
+        <translation>Unbegrenzte Munition</translation>
+    </message>
+    <message>
+        <source>Quad Drop</source>
+        <translation>Quad fallen lassen</translation>
+    </message>
+    <message>
+        <source>Fixed FOV</source>
+        <translation>Festes Sichtfeld</translation>
+    </message>
+    <message>
+        <source>CTF Forced Join</source>
+        <translation>CTF: Teamzwang</translation>
+    </message>
+    <message>
+        <source>Armor Protect</source>
+        <translation>Rüstungsschutz</translation>
+    </message>
+    <message>
+        <source>CTF No Tech Powerups</source>
+        <translation>CTF: keine Techs</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation>Erweitert</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Passwort:</translation>
+    </message>
+    <message>
+        <source>Max entities:</source>
+        <translation>Max. Entitäten:</translation>
+    </message>
+    <message>
+        <source>Max velocity:</source>
+        <translation>Max. Tempo:</translation>
+    </message>
+    <message>
+        <source>Gravity:</source>
+        <translation>Schwerkraft:</translation>
+    </message>
+    <message>
+        <source>Xfer rate:</source>
+        <translation>Transferrate:</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <source>Timeout:</source>
+        <translation>Timeout:</translation>
+    </message>
+    <message>
+        <source>Heartbeat</source>
+        <translation>Heartbeat</translation>
+    </message>
+    <message>
+        <source>Frame Skip</source>
+        <translation>Frames auslassen</translation>
+    </message>
+    <message>
+        <source>Select Empty Weapon</source>
+        <translation>Leere Waffen wählbar</translation>
+    </message>
+    <message>
+        <source>Public</source>
+        <translation>Öffentlich</translation>
+    </message>
+    <message>
+        <source>Extra Commands:</source>
+        <translation>Zusätzliche Befehle:</translation>
+    </message>
+    <message>
+        <source>Note: These commands will be executed after normal server commands but before map loading.</source>
+        <translation>Hinweis: Diese Befehle werden nach den normalen Serverbefehlen, aber vor dem Laden der Karte ausgeführt.</translation>
+    </message>
+    <message>
+        <source>Defaults</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>&lt;empty&gt;</source>
+        <translation>&lt;leer&gt;</translation>
+    </message>
+    <message>
+        <source>Server Configuration - [%1]</source>
+        <translation>Serverkonfiguration - [%1]</translation>
+    </message>
+    <message>
+        <source>Could not open text file</source>
+        <translation>Textdatei konnte nicht geöffnet werden</translation>
+    </message>
+</context>
+<context>
+    <name>frmServerStatus</name>
+    <message>
+        <source>Key</source>
+        <translation>Schlüssel</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Frags</source>
+        <translation>Frags</translation>
+    </message>
+    <message>
+        <source>Ping</source>
+        <translation>Ping</translation>
+    </message>
+    <message>
+        <source>&amp;Refresh</source>
+        <translation>&amp;Aktualisieren</translation>
+    </message>
+    <message>
+        <source>Server Status — %1</source>
+        <translation>Serverstatus — %1</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Asking the server…</source>
+        <translation>Server wird abgefragt…</translation>
+    </message>
+    <message>
+        <source>last answer at %1</source>
+        <translation>letzte Antwort um %1</translation>
+    </message>
+    <message>
+        <source>never answered</source>
+        <translation>nie geantwortet</translation>
+    </message>
+    <message>
+        <source>no answer</source>
+        <translation>keine Antwort</translation>
+    </message>
+    <message>
+        <source>%1 — %2</source>
+        <translation>%1 — %2</translation>
+    </message>
+    <message>
+        <source>Ping %1 ms — answered at %2</source>
+        <translation>Ping %1 ms — Antwort um %2</translation>
+    </message>
+    <message>
+        <source>Bad reply — %1</source>
+        <translation>Fehlerhafte Antwort — %1</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>frmUserProfile</name>
+    <message>
+        <source>User Profile</source>
+        <translation>Benutzerprofil</translation>
+    </message>
+    <message>
+        <source>Profile Name:</source>
+        <translation>Profilname:</translation>
+    </message>
+    <message>
+        <source>Config File:</source>
+        <translation>Konfig:</translation>
+    </message>
+    <message>
+        <source>Edit...</source>
+        <translation>Öffnen...</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>You must enter a profile name</source>
+        <translation>Bitte geben Sie einen Profilnamen ein</translation>
+    </message>
+    <message>
+        <source>Could not open config file</source>
+        <translation>Konfigurationsdatei konnte nicht geöffnet werden</translation>
+    </message>
+</context>
+</TS>

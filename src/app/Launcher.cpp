@@ -7,6 +7,7 @@
 #include "game/Quake2.h"
 #include "platform/ProcessStart.h"
 #include "platform/SettingsStore.h"
+#include "platform/UserGameFolder.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -175,7 +176,28 @@ void Launcher::SelectGame(qint16 serverSelection, const ServerConfig& defaultSer
 }
 
 QString Launcher::LaunchConfigPath() const {
-    return mGame.FilePath(mLaunchConfig, false);
+    return mWrittenLaunchConfig.isEmpty() ? mGame.FilePath(mLaunchConfig, false)
+                                          : mWrittenLaunchConfig;
+}
+
+Result<QString> Launcher::LaunchConfigTarget() const {
+    const QString path = mGame.FilePath(mLaunchConfig, false);
+#ifndef Q_OS_WIN
+    const QFileInfo folder(QFileInfo(path).absolutePath());
+    if (folder.isDir() && !UserGameFolder::IsWritable(folder.filePath())) {
+        const bool inCurrentGame =
+            !mGame.Game().isEmpty() &&
+            path.startsWith(mGame.Path() + mGame.Game() + Quake2::Separator());
+        const Result<QString> userPath = UserGameFolder::FilePath(
+            inCurrentGame ? mGame.Game() : QStringLiteral("baseq2"), mLaunchConfig);
+        if (!userPath)
+            return Result<QString>::Failure(
+                QObject::tr("The launch config script %1 could not be written: %2")
+                    .arg(QDir::toNativeSeparators(path), userPath.Error()));
+        return userPath;
+    }
+#endif
+    return path;
 }
 
 Result<> Launcher::WriteLaunchConfig(qint16 clientSelection, qint16 serverSelection,
@@ -200,11 +222,15 @@ Result<> Launcher::WriteLaunchConfig(qint16 clientSelection, qint16 serverSelect
         mServers.at(serverSelection).WriteToConfigFile(script, mGame);
     }
 
+    mWrittenLaunchConfig.clear();
+    const Result<QString> path = LaunchConfigTarget();
+    if (!path)
+        return Result<>::Failure(path.Error());
     // Rewritten at every launch: checked, but not synced to disk.
-    const QString path = LaunchConfigPath();
-    if (const Result<> written = WriteFileUnsynced(path, script.Bytes()); !written)
+    if (const Result<> written = WriteFileUnsynced(*path, script.Bytes()); !written)
         return Result<>::Failure(QObject::tr("The launch config script %1 could not be written: %2")
-                                     .arg(QDir::toNativeSeparators(path), written.Error()));
+                                     .arg(QDir::toNativeSeparators(*path), written.Error()));
+    mWrittenLaunchConfig = *path;
     return {};
 }
 

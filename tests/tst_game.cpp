@@ -13,7 +13,8 @@ const QByteArray kTitle0("The Outer Base\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0", 3
 const QByteArray kTitle3("Jail \xe9 Detention Center 12345678");
 
 // A base game, a mod "ctf" and an empty mission pack directory, with hidden
-// entries, directories named like files and files named like directories.
+// entries, directories named like files, files named like directories and
+// links.
 void Populate(FakeInstallation& installation) {
     for (const QString& file : kBaseConfigs)
         installation.AddFile("baseq2/" + file);
@@ -28,6 +29,10 @@ void Populate(FakeInstallation& installation) {
     for (const char* directory : {"ctf/folder.cfg", "baseq2/folder.cfg",
                                   "baseq2/save/save9/server.ssv", "Rogue.old", ".hidden", "xatrix"})
         installation.AddDirectory(directory);
+    // Links count as what they point to; a broken one is not listed.
+    QFile::link("xatrix", installation.Absolute("Linked"));
+    QFile::link("q2dm1.bsp", installation.Absolute("baseq2/maps/linked.bsp"));
+    QFile::link("none.bsp", installation.Absolute("baseq2/maps/broken.bsp"));
 }
 
 // The game on a populated installation, with the game directory given.
@@ -87,7 +92,7 @@ private Q_SLOTS:
                             QStringList expected) {
             QTest::newRow(name) << game << directories << pattern << expected;
         };
-        const QStringList directories = {"baseq2", "ctf", "Rogue.old", "xatrix"};
+        const QStringList directories = {"baseq2", "ctf", "Linked", "Rogue.old", "xatrix"};
         row("directories *.*", "", true, "*.*", directories);
         row("directories ?", "", true, "X?trix", {"xatrix"});
         row("mod match hides base", "ctf", false, "*.cfg", {"both.cfg"});
@@ -116,7 +121,7 @@ private Q_SLOTS:
         const QStringList cases[] = {{"", "1", "8", "q2dm1", "match1"},
                                      {"xatrix", "0", "18", "xswamp", "xmoon2"},
                                      {"XATRIX", "0", "39", "base1", "boss2"},
-                                     {"ctf", "2", "2", "q2dm1.bsp", "Zmap.BSP"},
+                                     {"ctf", "2", "3", "linked.bsp", "Zmap.BSP"},
                                      {"", "3", "0", "", ""}};
         for (const QStringList& c : cases) {
             const QStringList maps = PopulatedGame(c[0]).quake2.ListMaps(c[1].toInt());
@@ -219,7 +224,7 @@ private Q_SLOTS:
         row("mission pack deathmatch", "xatrix", "Deathmatch Levels", xatrixDeathmatch);
         row("mission pack in capitals", "XATRIX", "Deathmatch Levels", deathmatch);
         row("mission pack name as a prefix", "xatrix2", "Single Player Levels", single);
-        row("custom maps", "ctf", "Custom Maps", {"q2dm1", "Zmap"});
+        row("custom maps", "ctf", "Custom Maps", {"linked", "q2dm1", "Zmap"});
         row("custom maps in other case is a file name", "", "custom maps", {});
     }
     void mapCatalogues() {

@@ -82,7 +82,8 @@ QStringList MatchingNames(const QString& directory, const NameTest& matches, Ent
     while (const dirent* entry = readdir(folder)) {
         if (entry->d_name[0] == '.')
             continue;
-        const QString name = QFile::decodeName(entry->d_name);
+        // What QFile::decodeName gives, without its copy of the bytes.
+        const QString name = QString::fromUtf8(entry->d_name);
         if (!matches(name))
             continue;
         unsigned char type = entry->d_type;
@@ -108,7 +109,8 @@ QStringList SortedIgnoringCase(const QStringList& names) {
     for (qsizetype i = 0; i < names.size(); ++i)
         keys.emplace_back(names.at(i).toCaseFolded(), i);
     std::sort(keys.begin(), keys.end(), [&names](const auto& a, const auto& b) {
-        return a.first != b.first ? a.first < b.first : names.at(a.second) < names.at(b.second);
+        const int order = a.first.compare(b.first);
+        return order != 0 ? order < 0 : names.at(a.second) < names.at(b.second);
     });
     QStringList sorted;
     sorted.reserve(names.size());

@@ -180,24 +180,20 @@ QString Launcher::LaunchConfigPath() const {
                                           : mWrittenLaunchConfig;
 }
 
-Result<QString> Launcher::LaunchConfigTarget() const {
-    const QString path = mGame.FilePath(mLaunchConfig, false);
+// The installation's script path, or, where its folder is read-only, the
+// same file in the user's game folder; on failure the reason.
+Result<QString> Launcher::LaunchConfigTarget(const QString& installed) const {
 #ifndef Q_OS_WIN
-    const QFileInfo folder(QFileInfo(path).absolutePath());
+    const QFileInfo folder(QFileInfo(installed).absolutePath());
     if (folder.isDir() && !UserGameFolder::IsWritable(folder.filePath())) {
         const bool inCurrentGame =
             !mGame.Game().isEmpty() &&
-            path.startsWith(mGame.Path() + mGame.Game() + Quake2::Separator());
-        const Result<QString> userPath = UserGameFolder::FilePath(
-            inCurrentGame ? mGame.Game() : QStringLiteral("baseq2"), mLaunchConfig);
-        if (!userPath)
-            return Result<QString>::Failure(
-                QObject::tr("The launch config script %1 could not be written: %2")
-                    .arg(QDir::toNativeSeparators(path), userPath.Error()));
-        return userPath;
+            installed.startsWith(mGame.Path() + mGame.Game() + Quake2::Separator());
+        return UserGameFolder::FilePath(inCurrentGame ? mGame.Game() : QStringLiteral("baseq2"),
+                                        mLaunchConfig);
     }
 #endif
-    return path;
+    return installed;
 }
 
 Result<> Launcher::WriteLaunchConfig(qint16 clientSelection, qint16 serverSelection,
@@ -223,13 +219,15 @@ Result<> Launcher::WriteLaunchConfig(qint16 clientSelection, qint16 serverSelect
     }
 
     mWrittenLaunchConfig.clear();
-    const Result<QString> path = LaunchConfigTarget();
-    if (!path)
-        return Result<>::Failure(path.Error());
+    const QString installed = mGame.FilePath(mLaunchConfig, false);
+    const Result<QString> path = LaunchConfigTarget(installed);
     // Rewritten at every launch: checked, but not synced to disk.
-    if (const Result<> written = WriteFileUnsynced(*path, script.Bytes()); !written)
-        return Result<>::Failure(QObject::tr("The launch config script %1 could not be written: %2")
-                                     .arg(QDir::toNativeSeparators(*path), written.Error()));
+    const Result<> written =
+        path ? WriteFileUnsynced(*path, script.Bytes()) : Result<>::Failure(path.Error());
+    if (!written)
+        return Result<>::Failure(
+            QObject::tr("The launch config script %1 could not be written: %2")
+                .arg(QDir::toNativeSeparators(path ? *path : installed), written.Error()));
     mWrittenLaunchConfig = *path;
     return {};
 }

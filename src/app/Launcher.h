@@ -82,7 +82,7 @@ public:
     bool mClientOnly = false;
 
 private:
-    Result<QString> LaunchConfigTarget() const;
+    Result<QString> LaunchConfigTarget(const QString& installed) const;
 
     QString mWrittenLaunchConfig;
     // For the profile, server and remote server files: false when this run

@@ -12,7 +12,8 @@ const QByteArray kTitle0("The Outer Base\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0", 3
 const QByteArray kTitle3("Jail \xe9 Detention Center 12345678");
 
 // A base game, a mod "ctf" and an empty mission pack directory, with hidden
-// entries, directories named like files and files named like directories.
+// entries, directories named like files, files named like directories and
+// links.
 void Populate(FakeInstallation& installation) {
     for (const QString& file : kBaseConfigs)
         installation.AddFile("baseq2/" + file);
@@ -27,6 +28,10 @@ void Populate(FakeInstallation& installation) {
     for (const char* directory : {"ctf/folder.cfg", "baseq2/folder.cfg",
                                   "baseq2/save/save9/server.ssv", "Rogue.old", ".hidden", "xatrix"})
         installation.AddDirectory(directory);
+    // Links count as what they point to; a broken one is not listed.
+    QFile::link("xatrix", installation.Absolute("Linked"));
+    QFile::link("q2dm1.bsp", installation.Absolute("baseq2/maps/linked.bsp"));
+    QFile::link("none.bsp", installation.Absolute("baseq2/maps/broken.bsp"));
 }
 
 // The game on a populated installation, with the game directory given.
@@ -86,7 +91,7 @@ private Q_SLOTS:
                             QStringList expected) {
             QTest::newRow(name) << game << directories << pattern << expected;
         };
-        const QStringList directories = {"baseq2", "ctf", "Rogue.old", "xatrix"};
+        const QStringList directories = {"baseq2", "ctf", "Linked", "Rogue.old", "xatrix"};
         row("directories *.*", "", true, "*.*", directories);
         row("directories ?", "", true, "X?trix", {"xatrix"});
         row("mod match hides base", "ctf", false, "*.cfg", {"both.cfg"});

@@ -8,6 +8,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QTest>
 
 #include <sys/stat.h>
@@ -300,6 +301,58 @@ private Q_SLOTS:
         QCOMPARE(options.TextViewer(), QStringLiteral("kate"));
         QVERIFY(picture.StretchToFit);
         QCOMPARE(picture.ImageFile, QStringLiteral("/pictures/a b.png"));
+    }
+
+    // A game folder that cannot be written (a game installed by the system):
+    // the script goes into the first user game folder that the game searches
+    // before the installation, where the same command line finds it; without
+    // one the launch stops. The user folders exist before the launch, "~" is
+    // the home folder, "" expects the failure.
+    void scriptOfAReadOnlyInstallation_data() {
+        QTest::addColumn<QString>("userFolders");
+        QTest::addColumn<QString>("game");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("yq2 first") << ".quake2 .q2pro .yq2"
+                                   << ""
+                                   << "~/.yq2/baseq2/Corvale.cfg";
+        QTest::newRow("mod holding the script") << ".quake2 .q2pro/ctf"
+                                                << "ctf"
+                                                << "~/.q2pro/ctf/Corvale.cfg";
+        QTest::newRow("no user folder") << ""
+                                        << ""
+                                        << "";
+    }
+    void scriptOfAReadOnlyInstallation() {
+        QFETCH(QString, userFolders);
+        QFETCH(QString, game);
+        QFETCH(QString, expected);
+        Fixture f;
+        f.install.AddFile("ctf/Corvale.cfg", "old");
+        QTemporaryDir home;
+        for (const QString& folder : userFolders.split(' ', Qt::SkipEmptyParts))
+            QVERIFY(QDir(home.path()).mkpath(folder));
+        const QByteArray savedHome = qgetenv("HOME");
+        qputenv("HOME", QFile::encodeName(home.path()));
+        const QFile::Permissions readOnly = QFile::ReadOwner | QFile::ExeOwner;
+        QFile::setPermissions(f.install.Absolute("baseq2"), readOnly);
+        QFile::setPermissions(f.install.Absolute("ctf"), readOnly);
+        const auto restore = qScopeGuard([&] {
+            qputenv("HOME", savedHome);
+            QFile::setPermissions(f.install.Absolute("baseq2"), readOnly | QFile::WriteOwner);
+            QFile::setPermissions(f.install.Absolute("ctf"), readOnly | QFile::WriteOwner);
+        });
+        f.defaultServer.Game = game;
+
+        const Result<> written = f.launcher.WriteLaunchConfig(-1, -1, f.defaultServer);
+        QCOMPARE(written.Ok(), !expected.isEmpty());
+        QCOMPARE(FileBytes(f.install.Absolute("ctf/Corvale.cfg")), QByteArray("old"));
+        QVERIFY(!QFile::exists(f.install.Absolute("baseq2/Corvale.cfg")));
+        if (expected.isEmpty()) {
+            QVERIFY(written.Error().contains(home.path() + "/.yq2, "));
+            return;
+        }
+        QCOMPARE(f.launcher.LaunchConfigPath(), expected.replace("~", home.path()));
+        QVERIFY(FileBytes(expected).startsWith("exec default.cfg\r\n"));
     }
 };
 

@@ -7,6 +7,7 @@
 #include "game/Quake2.h"
 #include "platform/ProcessStart.h"
 #include "platform/SettingsStore.h"
+#include "platform/UserGameFolder.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -175,7 +176,24 @@ void Launcher::SelectGame(qint16 serverSelection, const ServerConfig& defaultSer
 }
 
 QString Launcher::LaunchConfigPath() const {
-    return mGame.FilePath(mLaunchConfig, false);
+    return mWrittenLaunchConfig.isEmpty() ? mGame.FilePath(mLaunchConfig, false)
+                                          : mWrittenLaunchConfig;
+}
+
+// The installation's script path, or, where its folder is read-only, the
+// same file in the user's game folder; on failure the reason.
+Result<QString> Launcher::LaunchConfigTarget(const QString& installed) const {
+#ifndef Q_OS_WIN
+    const QFileInfo folder(QFileInfo(installed).absolutePath());
+    if (folder.isDir() && !UserGameFolder::IsWritable(folder.filePath())) {
+        const bool inCurrentGame =
+            !mGame.Game().isEmpty() &&
+            installed.startsWith(mGame.Path() + mGame.Game() + Quake2::Separator());
+        return UserGameFolder::FilePath(inCurrentGame ? mGame.Game() : QStringLiteral("baseq2"),
+                                        mLaunchConfig);
+    }
+#endif
+    return installed;
 }
 
 Result<> Launcher::WriteLaunchConfig(qint16 clientSelection, qint16 serverSelection,
@@ -200,11 +218,17 @@ Result<> Launcher::WriteLaunchConfig(qint16 clientSelection, qint16 serverSelect
         mServers.at(serverSelection).WriteToConfigFile(script, mGame);
     }
 
+    mWrittenLaunchConfig.clear();
+    const QString installed = mGame.FilePath(mLaunchConfig, false);
+    const Result<QString> path = LaunchConfigTarget(installed);
     // Rewritten at every launch: checked, but not synced to disk.
-    const QString path = LaunchConfigPath();
-    if (const Result<> written = WriteFileUnsynced(path, script.Bytes()); !written)
-        return Result<>::Failure(tr("The launch config script %1 could not be written: %2")
-                                     .arg(QDir::toNativeSeparators(path), written.Error()));
+    const Result<> written =
+        path ? WriteFileUnsynced(*path, script.Bytes()) : Result<>::Failure(path.Error());
+    if (!written)
+        return Result<>::Failure(
+            tr("The launch config script %1 could not be written: %2")
+                .arg(QDir::toNativeSeparators(path ? *path : installed), written.Error()));
+    mWrittenLaunchConfig = *path;
     return {};
 }
 

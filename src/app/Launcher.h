@@ -54,10 +54,14 @@ public:
     // Sets the game's current game directory for the selected server list
     // entry (-1 for none) and launch type.
     void SelectGame(qint16 serverSelection, const ServerConfig& defaultServer);
-    // Where the launch config script goes.
+    // Where the last WriteLaunchConfig wrote the launch config script; before
+    // that (or after a failed write), where it goes in the game installation.
     QString LaunchConfigPath() const;
-    // Runs SelectGame and writes the launch config script for the selections;
-    // on failure a message naming the script and the reason.
+    // Runs SelectGame and writes the launch config script for the selections
+    // into the game directory. When that directory is read-only (a game
+    // installed by the system) the script goes into the user's game folder
+    // that the game searches first, so the command line stays the same. On
+    // failure a message naming the script and the reason.
     Result<> WriteLaunchConfig(qint16 clientSelection, qint16 serverSelection,
                                const ServerConfig& defaultServer);
     // Starts the game with the arguments; run after WriteLaunchConfig, so the
@@ -81,6 +85,9 @@ public:
     bool mClientOnly = false;
 
 private:
+    Result<QString> LaunchConfigTarget(const QString& installed) const;
+
+    QString mWrittenLaunchConfig;
     // For the profile, server and remote server files: false when this run
     // must not write the file (see LoadCollections).
     std::array<bool, 3> mSaveable{true, true, true};

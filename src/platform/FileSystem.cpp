@@ -5,11 +5,18 @@
 #include <QRegularExpression>
 
 #include <algorithm>
-#include <filesystem>
 #include <functional>
-#include <system_error>
 #include <utility>
 #include <vector>
+
+#ifdef Q_OS_WIN
+#include <filesystem>
+#include <system_error>
+#else
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#endif
 
 namespace FileSystem {
 
@@ -44,32 +51,55 @@ NameTest Matcher(const QString& pattern) {
     return [matcher](const QString& name) { return matcher.match(name).hasMatch(); };
 }
 
-std::filesystem::path NativePath(const QString& path) {
 #ifdef Q_OS_WIN
-    return std::filesystem::path(path.toStdWString());
-#else
-    return std::filesystem::path(QFile::encodeName(path).toStdString());
-#endif
+// The matching names of the directory; the entry's type is known from the
+// listing, so only links need a look at what they point to.
+QStringList MatchingNames(const QString& directory, const NameTest& matches, Entries entries) {
+    std::error_code error;
+    std::filesystem::directory_iterator entry(std::filesystem::path(directory.toStdWString()),
+                                              error);
+    QStringList names;
+    for (; !error && entry != std::filesystem::directory_iterator(); entry.increment(error)) {
+        const QString name = QString::fromStdWString(entry->path().filename().native());
+        if (!matches(name) || QFileInfo(QString::fromStdWString(entry->path().native())).isHidden())
+            continue;
+        std::error_code typeError;
+        if (entry->is_regular_file(typeError) ||
+            (entries == Entries::FilesAndDirectories && entry->is_directory(typeError)))
+            names << name;
+    }
+    return names;
 }
-
-QString EntryName(const std::filesystem::path& path) {
-#ifdef Q_OS_WIN
-    return QString::fromStdWString(path.filename().native());
 #else
-    const std::string& native = path.native();
-    const std::size_t slash = native.rfind('/');
-    return QFile::decodeName(
-        QByteArray::fromRawData(native.data() + slash + 1, qsizetype(native.size() - slash - 1)));
-#endif
+// The matching names of the directory, read with readdir: the entry's type
+// comes with its name, so only links (and file systems that report no type)
+// need a stat of what they point to. A name that begins with "." is hidden.
+QStringList MatchingNames(const QString& directory, const NameTest& matches, Entries entries) {
+    QStringList names;
+    DIR* folder = opendir(QFile::encodeName(directory).constData());
+    if (!folder)
+        return names;
+    while (const dirent* entry = readdir(folder)) {
+        if (entry->d_name[0] == '.')
+            continue;
+        // What QFile::decodeName gives, without its copy of the bytes.
+        const QString name = QString::fromUtf8(entry->d_name);
+        if (!matches(name))
+            continue;
+        unsigned char type = entry->d_type;
+        if (type == DT_UNKNOWN || type == DT_LNK) {
+            struct stat status {};
+            if (fstatat(dirfd(folder), entry->d_name, &status, 0) != 0)
+                continue;
+            type = S_ISREG(status.st_mode) ? DT_REG : S_ISDIR(status.st_mode) ? DT_DIR : DT_UNKNOWN;
+        }
+        if (type == DT_REG || (entries == Entries::FilesAndDirectories && type == DT_DIR))
+            names << name;
+    }
+    closedir(folder);
+    return names;
 }
-
-bool IsHidden(const QString& name, [[maybe_unused]] const std::filesystem::path& path) {
-#ifdef Q_OS_WIN
-    return QFileInfo(QString::fromStdWString(path.native())).isHidden();
-#else
-    return name.startsWith(u'.');
 #endif
-}
 
 // Folds each name once: comparing folded keys is far cheaper than comparing
 // names case-insensitively at every step of the sort.
@@ -79,7 +109,8 @@ QStringList SortedIgnoringCase(const QStringList& names) {
     for (qsizetype i = 0; i < names.size(); ++i)
         keys.emplace_back(names.at(i).toCaseFolded(), i);
     std::sort(keys.begin(), keys.end(), [&names](const auto& a, const auto& b) {
-        return a.first != b.first ? a.first < b.first : names.at(a.second) < names.at(b.second);
+        const int order = a.first.compare(b.first);
+        return order != 0 ? order < 0 : names.at(a.second) < names.at(b.second);
     });
     QStringList sorted;
     sorted.reserve(names.size());
@@ -96,23 +127,7 @@ QStringList List(const QString& pathPattern, Entries entries) {
     const QString pattern = pathPattern.mid(cut + 1);
     if (pattern.isEmpty())
         return {};
-    const NameTest matches = Matcher(pattern);
-
-    // The names come from the directory itself; the entry's type is known
-    // from the listing, so only links need a look at what they point to.
-    std::error_code error;
-    std::filesystem::directory_iterator entry(NativePath(directory), error);
-    QStringList names;
-    for (; !error && entry != std::filesystem::directory_iterator(); entry.increment(error)) {
-        const QString name = EntryName(entry->path());
-        if (!matches(name) || IsHidden(name, entry->path()))
-            continue;
-        std::error_code typeError;
-        if (entry->is_regular_file(typeError) ||
-            (entries == Entries::FilesAndDirectories && entry->is_directory(typeError)))
-            names << name;
-    }
-    return SortedIgnoringCase(names);
+    return SortedIgnoringCase(MatchingNames(directory, Matcher(pattern), entries));
 }
 
 } // namespace FileSystem

@@ -116,6 +116,10 @@ private Q_SLOTS:
                 buttons);
         row("server, map", "frmServer", 1,
             tabs + "optMap0 cboMapList lstMaps txtMapName cmdViewTextFile" + buttons);
+        QString flags;
+        for (int bit = 0; bit < ServerConfig::kDmFlagCount; ++bit)
+            flags += QStringLiteral("chkDmflag%1 ").arg(bit);
+        row("server, deathmatch flags", "frmServer", 2, tabs + flags.trimmed() + buttons);
         row("server, advanced", "frmServer", 3,
             tabs + "txtGravity chkSelectEmpty chkPublic txtExtraCommands" + buttons);
         row("profile", "frmUserProfile", 0,

@@ -86,15 +86,14 @@ void frmServer::BindControls() {
         mDifficulty.addButton(difficulties.at(i), i);
     for (int i = 0; i < mapModes.size(); ++i)
         mMapMode.addButton(mapModes.at(i), i);
-    // Check box i stands for bit i of the flags.
-    const QList<QCheckBox*> dmFlags = {
-        ui->chkDmflag0,  ui->chkDmflag1,  ui->chkDmflag2,  ui->chkDmflag3,  ui->chkDmflag4,
-        ui->chkDmflag5,  ui->chkDmflag6,  ui->chkDmflag7,  ui->chkDmflag8,  ui->chkDmflag9,
-        ui->chkDmflag10, ui->chkDmflag11, ui->chkDmflag12, ui->chkDmflag13, ui->chkDmflag14,
-        ui->chkDmflag15, ui->chkDmflag16, ui->chkDmflag17, ui->chkDmflag18, ui->chkDmflag19};
-    mDmFlags.setExclusive(false);
-    for (int bit = 0; bit < dmFlags.size(); ++bit)
-        mDmFlags.addButton(dmFlags.at(bit), bit);
+    // Check box i stands for bit i of the flags. A plain list, not a button
+    // group: Qt lets Tab reach only one button of a group, which would leave
+    // nineteen of the boxes out of the keyboard's reach.
+    mDmFlags = {ui->chkDmflag0,  ui->chkDmflag1,  ui->chkDmflag2,  ui->chkDmflag3,
+                ui->chkDmflag4,  ui->chkDmflag5,  ui->chkDmflag6,  ui->chkDmflag7,
+                ui->chkDmflag8,  ui->chkDmflag9,  ui->chkDmflag10, ui->chkDmflag11,
+                ui->chkDmflag12, ui->chkDmflag13, ui->chkDmflag14, ui->chkDmflag15,
+                ui->chkDmflag16, ui->chkDmflag17, ui->chkDmflag18, ui->chkDmflag19};
 
     ui->updMaxclients->Attach(ui->txtMaxclients, 0, 100, 1);
     ui->updFraglimit->Attach(ui->txtFraglimit, 0, 1000, 5);
@@ -215,8 +214,8 @@ void frmServer::RecordToControls() {
     QString extraCommands = mRecord.ExtraCommands;
     ui->txtExtraCommands->setPlainText(extraCommands.replace(kCrLf, QStringLiteral("\n")));
 
-    for (QAbstractButton* flag : mDmFlags.buttons())
-        flag->setChecked(mRecord.DmFlags & (1 << mDmFlags.id(flag)));
+    for (int bit = 0; bit < mDmFlags.size(); ++bit)
+        mDmFlags.at(bit)->setChecked(mRecord.DmFlags & (1 << bit));
 }
 
 void frmServer::ControlsToRecord() {
@@ -233,9 +232,9 @@ void frmServer::ControlsToRecord() {
     mRecord.MapMode = SelectedOption(mMapMode, mRecord.MapMode);
 
     qint32 flags = 0;
-    for (QAbstractButton* flag : mDmFlags.buttons()) {
-        if (flag->isChecked())
-            flags |= 1 << mDmFlags.id(flag);
+    for (int bit = 0; bit < mDmFlags.size(); ++bit) {
+        if (mDmFlags.at(bit)->isChecked())
+            flags |= 1 << bit;
     }
     mRecord.DmFlags = flags;
 

@@ -5,6 +5,7 @@
 
 #include <memory>
 
+class QCheckBox;
 class Options;
 class Quake2;
 class ServerConfig;
@@ -63,7 +64,7 @@ private:
     QButtonGroup mPlayerMode;
     QButtonGroup mDifficulty;
     QButtonGroup mMapMode;
-    QButtonGroup mDmFlags;
+    QList<QCheckBox*> mDmFlags; // box i is bit i
     // The map list lstMaps was last filled from.
     QString mLastFilledList;
 };

@@ -125,9 +125,9 @@ private Q_SLOTS:
         row("quote", "hostname", "a\"b", "set hostname\tab");
         row("map with a line break", "map", "q2dm1\nquit", "map \"q2dm1 quit\"");
         row("config file with quotes", "exec", "a\" +!touch x\".cfg", "exec \"a +!touch x.cfg\"");
-        row("remote address", "connect", "q2.example.net:27910", "connect q2.example.net:27910");
-        row("remote with a line break", "connect", "q2.example.net\rquit",
-            "connect \"q2.example.net quit\"");
+        row("remote address", "connect", "localhost:27910", "connect localhost:27910");
+        row("remote with a line break", "connect", "localhost\rquit",
+            "connect \"localhost quit\"");
     }
     void valuesStayOneValue() {
         QFETCH(QString, field);
@@ -170,7 +170,7 @@ private Q_SLOTS:
         row("listen, profile without file", 1, 1, 0, coop, "ctf");
         row("dedicated ignores the profile", 0, 0, -1, defaults, "baseq2");
         row("client without remote", 2, 0, -1, mine, "baseq2");
-        row("client with remote", 2, -1, 0, standard + "connect q2.example.net:27910\r\n",
+        row("client with remote", 2, -1, 0, standard + "connect localhost:27910\r\n",
             "baseq2");
     }
     void launchScript() {
@@ -186,7 +186,7 @@ private Q_SLOTS:
         coop.PlayerMode = ServerConfig::Coop;
         coop.MapMode = ServerConfig::NewGame;
         f.launcher.mServers = {coop};
-        f.launcher.mRemoteServers = {{"q2.example.net:27910"}};
+        f.launcher.mRemoteServers = {{"localhost:27910"}};
         f.launcher.SetLaunchType(launchType);
         QVERIFY(f.launcher.WriteLaunchConfig(client, server, f.defaultServer));
         QCOMPARE(f.launcher.LaunchConfigPath(), f.install.Absolute(folder + "/Corvale.cfg"));

@@ -419,7 +419,7 @@ private Q_SLOTS:
 
     // Each text: the address as typed, then its address and port parts.
     void serverAddressSplitsAtFirstColon() {
-        for (const char* text : {"q2.example.net:27910|q2.example.net|27910", "10.0.0.1|10.0.0.1|",
+        for (const char* text : {"localhost:27910|localhost|27910", "127.0.0.9|127.0.0.9|",
                                  ":27910||27910", "a:b:c|a|b:c"}) {
             const QStringList parts = Split(text);
             const ServerAddr address{parts[0]};

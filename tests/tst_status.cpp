@@ -137,16 +137,16 @@ private Q_SLOTS:
     }
 
     void formatting() {
-        const ServerStatus first = Answered(u"10.0.0.1"_s, 5, u"q2dm1"_s, 2);
-        const ServerStatus second = Answered(u"server.example:27911"_s, 123, u"base1"_s, 12);
+        const ServerStatus first = Answered(u"127.0.0.9"_s, 5, u"q2dm1"_s, 2);
+        const ServerStatus second = Answered(u"localhost:27911"_s, 123, u"base1"_s, 12);
         ServerStatus silent;
-        silent.address = u"x"_s;
+        silent.address = u"127.0.0.10"_s;
         QCOMPARE(StatusTooltip(first), u"Frag fest — q2dm1 — 2/16 players — 5 ms"_s);
         QCOMPARE(StatusTooltip(silent), u"no answer"_s);
         QCOMPARE(StatusTable({first, second, silent}),
-                 u"10.0.0.1                5 ms  q2dm1   2/16  Frag fest\n"
-                 "server.example:27911  123 ms  base1  12/16  Frag fest\n"
-                 "x                     no answer\n"_s);
+                 u"127.0.0.9          5 ms  q2dm1   2/16  Frag fest\n"
+                 "localhost:27911  123 ms  base1  12/16  Frag fest\n"
+                 "127.0.0.10       no answer\n"_s);
     }
 
     void commandLine() {

@@ -15,6 +15,34 @@
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Unerwartetes Argument „%1“.</translation>
     </message>
+    <message>
+        <source>Starts the game with the saved launch type and selections, without the main window; exit status 0 when the game started, 1 otherwise.</source>
+        <translation>Startet das Spiel mit der gespeicherten Startart und Auswahl, ohne das Hauptfenster; Rückgabewert 0, wenn das Spiel gestartet wurde, sonst 1.</translation>
+    </message>
+    <message>
+        <source>Asks the game servers at the addresses given for their status and prints one line for each; exit status 0 when all answered, 1 otherwise.</source>
+        <translation>Fragt die Spielserver an den angegebenen Adressen nach ihrem Status und gibt je eine Zeile aus; Rückgabewert 0, wenn alle geantwortet haben, sonst 1.</translation>
+    </message>
+    <message>
+        <source>With --status: prints the status as JSON.</source>
+        <translation>Mit --status: gibt den Status als JSON aus.</translation>
+    </message>
+    <message>
+        <source>With --status: a server address, host[:port].</source>
+        <translation>Mit --status: eine Serveradresse, Host[:Port].</translation>
+    </message>
+    <message>
+        <source>--status needs at least one server address.</source>
+        <translation>--status braucht mindestens eine Serveradresse.</translation>
+    </message>
+    <message>
+        <source>--json goes with --status.</source>
+        <translation>--json gehört zu --status.</translation>
+    </message>
+    <message>
+        <source>--launch and --status cannot be used together.</source>
+        <translation>--launch und --status können nicht zusammen verwendet werden.</translation>
+    </message>
 </context>
 <context>
     <name>FileIO</name>
@@ -207,6 +235,17 @@ Der Texteditor lässt sich unter Ansicht &gt; Optionen ändern.</translation>
     </message>
 </context>
 <context>
+    <name>UserGameFolder</name>
+    <message>
+        <source>the folder for %1 could not be created (%2)</source>
+        <translation>der Ordner für %1 konnte nicht angelegt werden (%2)</translation>
+    </message>
+    <message>
+        <source>the game folder is read-only, and none of the user game folders %1 exists to take the file instead</source>
+        <translation>der Spielordner ist schreibgeschützt, und keiner der Spielordner des Benutzers %1 ist vorhanden, um die Datei stattdessen aufzunehmen</translation>
+    </message>
+</context>
+<context>
     <name>frmAbout</name>
     <message>
         <source>About Corvale</source>
@@ -354,6 +393,10 @@ Der Texteditor lässt sich unter Ansicht &gt; Optionen ändern.</translation>
     <message>
         <source>Not an ordinary file</source>
         <translation>Keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>Server &amp;Status...</source>
+        <translation>Server&amp;status...</translation>
     </message>
 </context>
 <context>

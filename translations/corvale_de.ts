@@ -66,8 +66,8 @@
         <translation>Die Datei %1 konnte nicht gelesen werden (%2). Sie wird in dieser Sitzung nicht überschrieben.</translation>
     </message>
     <message>
-        <source>The file %1 could not be read whole (%2). The records before the fault were loaded; the original file was kept as %3.</source>
-        <translation>Die Datei %1 konnte nicht vollständig gelesen werden (%2). Die Einträge vor dem Fehler wurden geladen; die ursprüngliche Datei wurde als %3 aufbewahrt.</translation>
+        <source>The file %1 could not be read whole and clean (%2). Every record that could be read was loaded; the original file was kept as %3.</source>
+        <translation>Die Datei %1 konnte nicht vollständig und fehlerfrei gelesen werden (%2). Alle lesbaren Einträge wurden geladen; die ursprüngliche Datei wurde als %3 aufbewahrt.</translation>
     </message>
     <message>
         <source>The file %1 could not be read whole (%2), and no copy of it could be made. It will not be overwritten in this run.</source>

@@ -128,8 +128,8 @@ QStringList Launcher::LoadCollections() {
         // Keep the original before this run overwrites it at exit.
         QFile::remove(BackupPath(path));
         if (QFile::copy(path, BackupPath(path))) {
-            problems << tr("The file %1 could not be read whole (%2). The records before "
-                           "the fault were loaded; the original file was kept as %3.")
+            problems << tr("The file %1 could not be read whole and clean (%2). Every record "
+                           "that could be read was loaded; the original file was kept as %3.")
                             .arg(shown, loaded.Error(), QDir::toNativeSeparators(BackupPath(path)));
         } else {
             mSaveable[list] = false;

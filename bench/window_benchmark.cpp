@@ -22,6 +22,8 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <sys/resource.h>
+
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -46,6 +48,9 @@ protected:
             mSeen = true;
             std::printf("painted %lld\n", NowMicroseconds());
             QTimer::singleShot(0, window, [window] {
+                rusage usage{};
+                getrusage(RUSAGE_SELF, &usage);
+                std::printf("maxrss %ld\n", usage.ru_maxrss);
                 std::printf("close %lld\n", NowMicroseconds());
                 std::fflush(stdout);
                 window->close();
@@ -110,6 +115,7 @@ struct Setup {
 struct Run {
     double startup = 0;      // from starting the process to the first paint
     double milliseconds = 0; // from the close to the process being gone
+    double peakMiB = 0;      // peak resident memory up to the close
     int runSyncs = 0;        // over the whole run
     int syncs = 0;           // from the close on
     int settingsSyncs = 0;   // of those, in the settings folder
@@ -153,6 +159,7 @@ Run RunOnce(const Setup& setup, bool traced, bool bare = false) {
     Run exit;
     exit.startup = (stamp("painted ") - start) / 1000.0;
     exit.milliseconds = (end - closed) / 1000.0;
+    exit.peakMiB = stamp("maxrss ") / 1024.0;
     if (traced) {
         QFile file(log);
         file.open(QIODevice::ReadOnly);
@@ -193,6 +200,7 @@ int main(int argc, char* argv[]) {
     RunOnce(empty, false);
     RunOnce(large, false);
     std::vector<double> emptyTimes, largeTimes, bareStarts, emptyStarts, largeStarts;
+    double emptyPeak = 0, largePeak = 0;
     for (int run = 0; run < repetitions; ++run) {
         bareStarts.push_back(RunOnce(empty, false, true).startup);
         const Run emptyRun = RunOnce(empty, false);
@@ -200,6 +208,8 @@ int main(int argc, char* argv[]) {
         emptyTimes.push_back(emptyRun.milliseconds);
         largeTimes.push_back(largeRun.milliseconds);
         emptyStarts.push_back(emptyRun.startup);
+        emptyPeak = std::max(emptyPeak, emptyRun.peakMiB);
+        largePeak = std::max(largePeak, largeRun.peakMiB);
         largeStarts.push_back(largeRun.startup);
     }
     const auto min = [](const std::vector<double>& values) {
@@ -213,9 +223,11 @@ int main(int argc, char* argv[]) {
                 min(emptyStarts), Median(emptyStarts), min(emptyStarts) / min(bareStarts),
                 Median(emptyStarts) / Median(bareStarts));
     std::printf("  large lists      min %7.2f ms  median %7.2f ms  ratio to empty: min %.2f"
-                "  median %.2f (goal <= 1.5)\n\n",
+                "  median %.2f (goal <= 1.5)\n",
                 min(largeStarts), Median(largeStarts), min(largeStarts) / min(emptyStarts),
                 Median(largeStarts) / Median(emptyStarts));
+    std::printf("peak resident memory: empty lists %.1f MiB, large lists %.1f MiB (+%.1f MiB)\n\n",
+                emptyPeak, largePeak, largePeak - emptyPeak);
     std::printf("exit after a run that changed nothing; large lists: %d entries each; %d "
                 "repetitions, interleaved\n",
                 records, repetitions);

@@ -1,5 +1,6 @@
 #include "app/Main.h"
 #include "app/frmCorvale.h"
+#include "common/RecordWriter.h"
 #include "game/Quake2.h"
 #include "platform/SettingsStore.h"
 #include "support/ScriptedPrompts.h"
@@ -19,13 +20,13 @@ namespace {
 // below root/config and its start directory root/work.
 class Copy {
 public:
-    explicit Copy(const QString& root) {
+    explicit Copy(const QString& root, const char* mode = "--run-corvale") {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("XDG_CONFIG_HOME", root + "/config");
         environment.insert("QT_QPA_PLATFORM", "offscreen");
         mProcess.setProcessEnvironment(environment);
         mProcess.setWorkingDirectory(root + "/work");
-        mProcess.start(QCoreApplication::applicationFilePath(), {"--run-corvale"});
+        mProcess.start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(mode)});
     }
     ~Copy() {
         mProcess.kill();
@@ -51,6 +52,36 @@ private:
 
 private Q_SLOTS:
     void init() { mSettings.Clear(); }
+
+    // The command line's launch starts the game with the stored selections,
+    // shows no window and ends at once with status 0.
+    void launchWithoutTheWindow() {
+        QTemporaryDir root;
+        QVERIFY(QDir().mkpath(root.filePath("work")));
+        FakeInstallation install;
+        install.AddDirectory("baseq2");
+        install.AddDirectory("ctf");
+        install.InstallGame("quake2");
+        ServerConfig ctf;
+        ctf.ID = "ctf";
+        ctf.Game = "ctf";
+        RecordWriter records;
+        ctf.SaveToFile(records);
+        install.AddFile("cvservers.dat", records.Bytes());
+        QSettings settings(root.filePath("config/Corvale/Corvale.conf"), QSettings::IniFormat);
+        settings.setValue("Options/Path", install.Path());
+        settings.setValue("Options/Executable", "quake2");
+        settings.setValue("Settings/ServerFile", install.Absolute("cvservers.dat"));
+        settings.setValue("Settings/ServerIndex", "0");
+        settings.setValue("Settings/LaunchType", "0");
+        settings.sync();
+        Copy launch(root.path(), "--launch-corvale");
+        QVERIFY(launch.mProcess.waitForFinished(30000));
+        QCOMPARE(launch.mProcess.exitCode(), 0);
+        QTRY_COMPARE(install.GameLog().mid(1),
+                     QStringList({"arg=+set", "arg=dedicated", "arg=1", "arg=+set", "arg=game",
+                                  "arg=ctf", "arg=+exec", "arg=Corvale.cfg"}));
+    }
 
     // A second copy with the same settings brings the first forward and
     // writes nothing; a copy killed outright leaves a lock the next one takes
@@ -198,6 +229,11 @@ int main(int argc, char* argv[]) {
         QApplication::setApplicationName("Corvale");
         QApplication::setOrganizationName("Corvale");
         return Main(application);
+    }
+    if (argc > 1 && qstrcmp(argv[1], "--launch-corvale") == 0) {
+        QApplication::setApplicationName("Corvale");
+        QApplication::setOrganizationName("Corvale");
+        return Main(application, StartMode::LaunchOnly);
     }
     ApplyLook(application);
     SessionTest test;

@@ -260,12 +260,12 @@ Der Texteditor lässt sich unter Ansicht &gt; Optionen ändern.</translation>
         <translation>Copyright © 2026 Die Corvale-Entwickler</translation>
     </message>
     <message>
-        <source>All rights reserved.</source>
-        <translation>Alle Rechte vorbehalten.</translation>
+        <source>Released under the MIT License.</source>
+        <translation>Lizenz: MIT-Lizenz.</translation>
     </message>
     <message>
-        <source>Corvale is freeware. It is provided as is, without warranty of any kind; you use it at your own risk.</source>
-        <translation>Corvale ist Freeware. Es wird ohne Gewähr und ohne jegliche Garantie bereitgestellt; die Nutzung erfolgt auf eigenes Risiko.</translation>
+        <source>Corvale is free software. It is provided as is, without warranty of any kind; you use it at your own risk.</source>
+        <translation>Corvale ist freie Software. Es wird ohne Gewähr und ohne jegliche Garantie bereitgestellt; die Nutzung erfolgt auf eigenes Risiko.</translation>
     </message>
     <message>
         <source>OK</source>

@@ -9,24 +9,27 @@
 
 Quake2* gQuake2 = nullptr;
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 const QString kBaseGame = QStringLiteral("baseq2");
 
 const QStringList kSinglePlayerLevels = {
-    "base1",  "base2",  "base3",  "train",  "bunk1",    "ware1",   "ware2",  "jail1",
-    "jail2",  "jail3",  "jail4",  "jail5",  "security", "mintro",  "mine1",  "mine2",
-    "mine3",  "mine4",  "fact1",  "fact2",  "fact3",    "power1",  "power2", "cool1",
-    "waste1", "waste2", "waste3", "biggun", "hangar1",  "hangar2", "lab",    "command",
-    "strike", "space",  "city1",  "city2",  "city3",    "boss1",   "boss2"};
+    u"base1"_s,   u"base2"_s,   u"base3"_s, u"train"_s,   u"bunk1"_s,  u"ware1"_s,    u"ware2"_s,
+    u"jail1"_s,   u"jail2"_s,   u"jail3"_s, u"jail4"_s,   u"jail5"_s,  u"security"_s, u"mintro"_s,
+    u"mine1"_s,   u"mine2"_s,   u"mine3"_s, u"mine4"_s,   u"fact1"_s,  u"fact2"_s,    u"fact3"_s,
+    u"power1"_s,  u"power2"_s,  u"cool1"_s, u"waste1"_s,  u"waste2"_s, u"waste3"_s,   u"biggun"_s,
+    u"hangar1"_s, u"hangar2"_s, u"lab"_s,   u"command"_s, u"strike"_s, u"space"_s,    u"city1"_s,
+    u"city2"_s,   u"city3"_s,   u"boss1"_s, u"boss2"_s};
 const QStringList kXatrixSinglePlayerLevels = {
-    "xswamp",   "xsewer1",  "xsewer2",  "xcompnd1", "xcompnd2", "xreactor",
-    "xware",    "xintel",   "industry", "outbase",  "refinery", "w_treat",
-    "badlands", "xhangar1", "xhangar2", "xship",    "xmoon1",   "xmoon2"};
-const QStringList kDeathmatchLevels = {"q2dm1", "q2dm2", "q2dm3", "q2dm4",
-                                       "q2dm5", "q2dm6", "q2dm7", "match1"};
-const QStringList kXatrixDeathmatchLevels = {"xdm1", "xdm2", "xdm3", "xdm4",
-                                             "xdm5", "xdm6", "xdm7"};
+    u"xswamp"_s,   u"xsewer1"_s,  u"xsewer2"_s,  u"xcompnd1"_s, u"xcompnd2"_s, u"xreactor"_s,
+    u"xware"_s,    u"xintel"_s,   u"industry"_s, u"outbase"_s,  u"refinery"_s, u"w_treat"_s,
+    u"badlands"_s, u"xhangar1"_s, u"xhangar2"_s, u"xship"_s,    u"xmoon1"_s,   u"xmoon2"_s};
+const QStringList kDeathmatchLevels = {u"q2dm1"_s, u"q2dm2"_s, u"q2dm3"_s, u"q2dm4"_s,
+                                       u"q2dm5"_s, u"q2dm6"_s, u"q2dm7"_s, u"match1"_s};
+const QStringList kXatrixDeathmatchLevels = {u"xdm1"_s, u"xdm2"_s, u"xdm3"_s, u"xdm4"_s,
+                                             u"xdm5"_s, u"xdm6"_s, u"xdm7"_s};
 
 constexpr qint64 kSaveTitleBytes = 32;
 

@@ -1,7 +1,7 @@
 #include "app/Main.h"
 #include "app/CommandLineOptions.h"
-#include "status/StatusFormat.h"
 #include "app/Translations.h"
+#include "status/StatusFormat.h"
 
 #include "Version.h"
 
@@ -30,15 +30,18 @@ int main(int argc, char* argv[]) {
     if (request == CommandLineOptions::Request::Status) {
         // Needs the network, not a display.
         QCoreApplication application(argc, argv);
+        InstallTranslations(application);
         QTextStream out(stdout);
         return RunStatusCommand(options.StatusAddresses(), options.Json(), out);
     }
     if (request != CommandLineOptions::Request::Window &&
         request != CommandLineOptions::Request::Launch) {
-        // Answered without a display; the core application only gives the
-        // usage the program's name.
+        // Answered without a display, in the user's language: the options
+        // are read again once the translation is loaded.
         QCoreApplication application(argc, argv);
-        const CommandLineOptions::Reply reply = options.Answer();
+        InstallTranslations(application);
+        const CommandLineOptions::Reply reply =
+            CommandLineOptions(ArgumentsOf(argc, argv)).Answer();
         std::fputs(reply.text.toLocal8Bit().constData(), reply.toStandardError ? stderr : stdout);
         return reply.exitStatus;
     }

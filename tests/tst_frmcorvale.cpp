@@ -179,6 +179,14 @@ private Q_SLOTS:
         QCOMPARE(mWindow->State().mServers[0].ID, QStringLiteral("ffa"));
         QCOMPARE(mWindow->State().mServers[0].ServerName, QStringLiteral("noname"));
         QCOMPARE(Selected(Servers()), 0);
+        // Removing an entry selects the one that takes its place.
+        AddServer("ctf");
+        AddServer("coop");
+        Servers()->setCurrentIndex(Servers()->model()->index(1, 0));
+        Press(mWindow.get(), "cmdServerRemove");
+        QCOMPARE(Entries(Servers()), QStringList({"ffa", "coop"}));
+        QCOMPARE(Selected(Servers()), 1);
+        QVERIFY(Find<QPushButton>("cmdServerRemove")->isEnabled());
 
         WhenDialogOpens([](QDialog* dialog) { Press(dialog, "cmdCancel"); });
         Press(mWindow.get(), "cmdClientAdd");
@@ -191,7 +199,7 @@ private Q_SLOTS:
         QCOMPARE(Entries(Servers()), QStringList{"127.0.0.1:27910"});
         QVERIFY(!QApplication::activeModalWidget());
         QCOMPARE(mWindow->State().mRemoteServers.size(), size_t(1));
-        QCOMPARE(mWindow->State().mServers.size(), size_t(1));
+        QCOMPARE(mWindow->State().mServers.size(), size_t(2));
     }
 
     // With no server configuration the default one is edited first; the

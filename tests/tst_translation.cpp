@@ -1,15 +1,6 @@
 #include "app/Translations.h"
 #include "app/frmCorvale.h"
-#include "client/UserProfile.h"
-#include "client/frmUserProfile.h"
-#include "game/Quake2.h"
-#include "prefs/Options.h"
-#include "prefs/RandomPicture.h"
-#include "prefs/frmAbout.h"
-#include "prefs/frmOptions.h"
-#include "prefs/frmRandomPicture.h"
-#include "server/ServerConfig.h"
-#include "server/frmServer.h"
+#include "support/DialogRecords.h"
 #include "support/LayoutCheck.h"
 #include "support/TestSupport.h"
 
@@ -21,25 +12,12 @@
 class TranslationTest : public QObject {
     Q_OBJECT
 private:
-    TemporarySettings mSettings;
-    Quake2 mGame;
-    Options mOptions{mGame};
-    UserProfile mProfile;
-    RandomPicture mPicture;
-    ServerConfig mServer;
+    Records mRecords;
 
     std::unique_ptr<QWidget> Window(const QString& name) {
         if (name == QLatin1String("frmCorvale"))
-            return std::make_unique<frmCorvale>(mGame);
-        if (name == QLatin1String("frmServer"))
-            return std::make_unique<frmServer>(mServer, mGame, mOptions);
-        if (name == QLatin1String("frmUserProfile"))
-            return std::make_unique<frmUserProfile>(mProfile, mGame, mOptions);
-        if (name == QLatin1String("frmOptions"))
-            return std::make_unique<frmOptions>(mOptions);
-        if (name == QLatin1String("frmRandomPicture"))
-            return std::make_unique<frmRandomPicture>(mPicture);
-        return std::make_unique<frmAbout>();
+            return std::make_unique<frmCorvale>(mRecords.game);
+        return mRecords.Dialog(name);
     }
 
 private Q_SLOTS:
@@ -49,13 +27,13 @@ private Q_SLOTS:
         QCOMPARE(frmServer::tr("Cancel"), QStringLiteral("Abbrechen"));
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"),
                  QStringLiteral("Abbrechen"));
-        mServer.MapMode = ServerConfig::SpecificMap;
+        mRecords.server.MapMode = ServerConfig::SpecificMap;
     }
 
     void captionsFit_data() {
         QTest::addColumn<QString>("window");
-        for (const char* name : {"frmCorvale", "frmServer", "frmUserProfile", "frmOptions",
-                                 "frmRandomPicture", "frmAbout"})
+        for (const char* name : {"frmCorvale", "frmServer", "frmUserProfile",
+                                 "frmOptions", "frmRandomPicture", "frmAbout"})
             QTest::newRow(name) << QString::fromLatin1(name);
     }
     void captionsFit() {
@@ -70,14 +48,14 @@ private Q_SLOTS:
     // A built-in map list shows in German but is stored by its English name,
     // which the server script and other languages understand.
     void builtInMapListIsStoredInEnglish() {
-        mServer.MapList = QStringLiteral("Deathmatch Levels");
-        frmServer dialog(mServer, mGame, mOptions);
+        mRecords.server.MapList = QStringLiteral("Deathmatch Levels");
+        frmServer dialog(mRecords.server, mRecords.game, mRecords.options);
         dialog.show();
         QCOMPARE(Find<QComboBox>(&dialog, "cboMapList")->currentText(),
                  QStringLiteral("Deathmatch-Level"));
-        mServer.MapList.clear();
+        mRecords.server.MapList.clear();
         Find<QPushButton>(&dialog, "cmdOK")->click();
-        QCOMPARE(mServer.MapList, QStringLiteral("Deathmatch Levels"));
+        QCOMPARE(mRecords.server.MapList, QStringLiteral("Deathmatch Levels"));
     }
 };
 

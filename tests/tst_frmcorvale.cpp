@@ -94,55 +94,6 @@ private Q_SLOTS:
         mInstall.reset();
     }
 
-    // The stored selections are server 1, remote server 0 and profile 1.
-    void showsEachLaunchType_data() {
-        QTest::addColumn<QString>("launchType");
-        QTest::addColumn<QString>("frameCaption");
-        QTest::addColumn<bool>("profilesEnabled");
-        QTest::addColumn<QStringList>("serverEntries");
-        QTest::addColumn<int>("serverSelected");
-        QTest::addColumn<int>("clientSelected");
-        QTest::newRow("first run") << QString() << "Server Configurations" << true
-                                   << QStringList{"ffa", "coop"} << -1 << -1;
-        QTest::newRow("dedicated")
-            << "0"
-            << "Server Configurations" << false << QStringList{"ffa", "coop"} << 1 << -1;
-        QTest::newRow("client only")
-            << "2"
-            << "Connect To" << true << QStringList{"127.0.0.2:27910", "127.0.0.3"} << 0 << 1;
-    }
-    void showsEachLaunchType() {
-        QFETCH(QString, launchType);
-        QFETCH(bool, profilesEnabled);
-        {
-            Quake2 game;
-            Launcher stored(game);
-            stored.mServers.resize(2);
-            stored.mServers[0].ID = "ffa";
-            stored.mServers[1].ID = "coop";
-            stored.mRemoteServers = {{"127.0.0.2:27910"}, {"127.0.0.3"}};
-            stored.mClients = {{"one", ""}, {"two", ""}};
-            QVERIFY(stored.SaveCollections().isEmpty());
-        }
-        if (!launchType.isEmpty()) {
-            mSettings.SetRaw("Settings/LaunchType", launchType);
-            mSettings.SetRaw("Settings/ServerIndex", "1");
-            mSettings.SetRaw("Settings/RemoteServerIndex", "0");
-            mSettings.SetRaw("Settings/ClientIndex", "1");
-        }
-        Start();
-        const QString checked = launchType.isEmpty() ? QStringLiteral("1") : launchType;
-        QVERIFY(Find<QRadioButton>(("optLaunch" + checked).toLatin1())->isChecked());
-        QTEST(Find<QGroupBox>("fraServer")->title(), "frameCaption");
-        QTEST(Entries(Servers()), "serverEntries");
-        QTEST(Selected(Servers()), "serverSelected");
-        QTEST(Selected(Clients()), "clientSelected");
-        QCOMPARE(Find<QGroupBox>("fraClient")->isEnabled(), profilesEnabled);
-        QCOMPARE(Find<QPushButton>("cmdClientAdd")->isEnabled(), profilesEnabled);
-        QCOMPARE(Find<QPushButton>("cmdServerChange")->isEnabled(), Selected(Servers()) >= 0);
-        QCOMPARE(Find<QPushButton>("cmdClientRemove")->isEnabled(), Selected(Clients()) >= 0);
-    }
-
     void clickOnSelectedEntryDeselectsAndDoubleClickOpens() {
         Start();
         AddProfile("one");
@@ -202,31 +153,16 @@ private Q_SLOTS:
         QCOMPARE(mWindow->State().mServers.size(), size_t(2));
     }
 
-    // With no server configuration the default one is edited first; the
-    // same launch works on a window that was loaded but never shown (the
-    // command line's launch).
-    void launchFromTheWindow_data() {
-        QTest::addColumn<bool>("shown");
-        QTest::newRow("window") << true;
-        QTest::newRow("no window") << false;
-    }
+    // With no server configuration the default one is edited first.
     void launchFromTheWindow() {
-        QFETCH(bool, shown);
         ScriptedPrompts prompts;
         bool defaultDialogShown = false;
         WhenDialogOpens([&defaultDialogShown](QDialog* dialog) {
             defaultDialogShown = dialog->windowTitle() == "Server Configuration";
             Press(dialog, "cmdOK");
         });
-        if (shown) {
-            Start();
-            Press(mWindow.get(), "cmdLaunch");
-        } else {
-            mGame = std::make_unique<Quake2>();
-            mWindow = std::make_unique<frmCorvale>(*mGame);
-            mWindow->Load();
-            QVERIFY(mWindow->LaunchGame());
-        }
+        Start();
+        Press(mWindow.get(), "cmdLaunch");
         QVERIFY(defaultDialogShown);
         const QStringList log = mInstall->GameLog();
         QCOMPARE(log.value(0), "cwd=" + QDir(mInstall->Path()).canonicalPath());
@@ -234,7 +170,6 @@ private Q_SLOTS:
         QVERIFY(FileBytes(mInstall->Absolute("baseq2/Corvale.cfg"))
                     .startsWith("exec default.cfg\r\n\r\nset deathmatch\t1\r\n"));
         QCOMPARE(prompts.messages, QStringList());
-        QCOMPARE(mWindow->isVisible(), shown);
     }
 
     // In client-only mode each remote server shows its last status as a
@@ -294,10 +229,6 @@ private Q_SLOTS:
                                          << "Could not launch Quake2"
                                          << "Program: %1missing\nWorking directory: %1\n"
                                             "Reason: No such file or directory";
-        QTest::newRow("not executable") << "readme.txt"
-                                        << "Could not launch Quake2"
-                                        << "Program: %1readme.txt\nWorking directory: %1\n"
-                                           "Reason: Permission denied";
         QTest::newRow("script not written")
             << "quake2"
             << "The launch config script %1baseq2/Corvale.cfg could not be written: "
@@ -307,7 +238,6 @@ private Q_SLOTS:
         QFETCH(QString, executable);
         QFETCH(QString, message);
         QFETCH(QString, details);
-        mInstall->AddFile("readme.txt");
         mSettings.SetRaw("Options/Executable", executable);
         mSettings.SetRaw("Options/CloseOnLaunch", "True");
         if (executable == "quake2")
@@ -369,10 +299,12 @@ private Q_SLOTS:
                                              "The viewer can be changed under View > Options.");
     }
 
-    // A restart brings back the lists, each launch type's selections, the
-    // launch type and the placement, but not a hidden status bar.
-    void restartRestoresWhatWasLeft() {
+    // Each launch type shows its own list and frames, all captions whole. A
+    // restart brings back the lists, each launch type's selections, the launch
+    // type and the placement, but not a hidden status bar.
+    void launchTypesAndRestart() {
         Start();
+        QVERIFY(Find<QRadioButton>("optLaunch1")->isChecked());
         for (const char* name : {"one", "two", "three"})
             AddProfile(name);
         AddServer("ffa");
@@ -380,8 +312,16 @@ private Q_SLOTS:
         Clients()->setCurrentIndex(Clients()->model()->index(2, 0));
         Servers()->setCurrentIndex(Servers()->model()->index(1, 0));
         ChooseLaunchType(2);
+        QCOMPARE(Find<QGroupBox>("fraServer")->title(), "Connect To");
+        QCOMPARE(Selected(Servers()), -1);
+        QVERIFY(!Find<QPushButton>("cmdServerChange")->isEnabled());
+        QCOMPARE(LayoutProblems(mWindow.get()), QStringList());
         AddRemote("127.0.0.1:1");
         ChooseLaunchType(0);
+        QCOMPARE(Find<QGroupBox>("fraServer")->title(), "Server Configurations");
+        QVERIFY(!Find<QGroupBox>("fraClient")->isEnabled());
+        QVERIFY(!Find<QPushButton>("cmdClientAdd")->isEnabled());
+        QCOMPARE(LayoutProblems(mWindow.get()), QStringList());
         mWindow->move(120, 90);
         mWindow->resize(600, 520);
         Find<QAction>("mnuViewStatusBar")->trigger();
@@ -391,12 +331,15 @@ private Q_SLOTS:
         QCOMPARE(Entries(Servers()), QStringList({"ffa", "coop"}));
         QCOMPARE(Entries(Clients()), QStringList({"one", "two", "three"}));
         QCOMPARE(Selected(Servers()), 1);
+        QCOMPARE(Selected(Clients()), -1);
         QVERIFY(Find<QRadioButton>("optLaunch0")->isChecked());
         QCOMPARE(mWindow->pos(), place);
         QCOMPARE(mWindow->size(), QSize(600, 520));
         QVERIFY(mWindow->statusBar()->isVisible());
         ChooseLaunchType(1);
         QCOMPARE(Selected(Clients()), 2);
+        QVERIFY(Find<QPushButton>("cmdClientRemove")->isEnabled());
+        QCOMPARE(LayoutProblems(mWindow.get()), QStringList());
         ChooseLaunchType(2);
         QCOMPARE(Entries(Servers()), QStringList{"127.0.0.1:1"});
         QCOMPARE(Selected(Servers()), 0);
@@ -456,14 +399,6 @@ private Q_SLOTS:
         // At start-up the picture is shown at its own size, whatever the flag.
         QVERIFY(!Find<QLabel>("imgRandom")->hasScaledContents());
         QCOMPARE(Find<QLabel>("imgRandom")->pixmap().size(), QSize(300, 300));
-    }
-
-    void nothingIsClipped() {
-        Start();
-        for (int type : {0, 1, 2}) {
-            ChooseLaunchType(type);
-            QCOMPARE(LayoutProblems(mWindow.get()), QStringList());
-        }
     }
 };
 

@@ -1,32 +1,17 @@
 #include "common/RecordWriter.h"
-#include "game/Quake2.h"
-#include "prefs/Options.h"
-#include "server/ServerConfig.h"
-#include "server/frmServer.h"
+#include "support/DialogRecords.h"
 #include "support/ScriptedPrompts.h"
-#include "support/TestSupport.h"
 
 #include <QtWidgets>
 
 namespace {
 
-// A game installation with the base game directory and the program's
-// options read from empty settings.
-struct Setup {
-    TemporarySettings settings;
-    FakeInstallation installation;
-    Quake2 game;
-    Options options{game};
-    ServerConfig record;
+// The server dialog on the shared records, opened afresh on the record as it
+// is now.
+struct ServerDialog : Records {
     std::unique_ptr<frmServer> dialog;
-
-    Setup() {
-        game.SetPath(installation.Path());
-        installation.AddDirectory(QStringLiteral("baseq2"));
-    }
-    // Shows a new dialog on the record as it is now.
     frmServer& Open() {
-        dialog = std::make_unique<frmServer>(record, game, options);
+        dialog = std::make_unique<frmServer>(server, game, options);
         dialog->show();
         return *dialog;
     }
@@ -35,12 +20,10 @@ struct Setup {
 // Brings the tab holding the control to the front, as a user would.
 void ShowTabOf(QWidget& dialog, QWidget* control) {
     auto* tabs = Find<QTabWidget>(&dialog, "sstOptions");
-    for (QWidget* page = control; page; page = page->parentWidget()) {
-        if (tabs->indexOf(page) >= 0) {
-            tabs->setCurrentWidget(page);
-            return;
-        }
-    }
+    while (control && tabs->indexOf(control) < 0)
+        control = control->parentWidget();
+    if (control)
+        tabs->setCurrentWidget(control);
 }
 
 void Click(QWidget& dialog, const char* name) {
@@ -60,17 +43,14 @@ void Retype(QWidget* box, const QString& text) {
     QTest::keyClicks(box, text);
 }
 
-QStringList ComboEntries(const QComboBox* box) {
-    QStringList entries;
-    for (int i = 0; i < box->count(); ++i)
-        entries << box->itemText(i);
-    return entries;
-}
-
 QByteArray Stored(const ServerConfig& record) {
     RecordWriter writer;
     record.SaveToFile(writer);
     return writer.Bytes();
+}
+
+bool Shown(QWidget& dialog, const char* name) {
+    return Find<QWidget>(&dialog, name)->isVisible();
 }
 
 } // namespace
@@ -86,61 +66,61 @@ private Q_SLOTS:
     }
     void okStoresEveryFieldShown() {
         QFETCH(QString, id);
-        Setup setup;
+        ServerDialog setup;
         setup.installation.AddDirectory("xatrix");
-        ServerConfig& record = setup.record;
-        record.ID = id;
-        record.Game = "xatrix";
-        record.Difficulty = 3;
-        record.ServerName = "Frag fest";
-        record.MaxClients = 16;
-        record.FragLimit = 50;
-        record.TimeLimit = 20;
+        ServerConfig& record = setup.server;
         // Every check box ticked in one row, a mix in the other.
-        record.EnableCheats = record.LogConsole = record.SelectEmpty = true;
-        record.AllowDownload = record.Public = !id.isEmpty();
-        record.MapMode = ServerConfig::SpecificMap;
-        record.MapName = "q2dm3";
-        record.MapList = "Deathmatch Levels";
-        record.DmFlags = 0x80003;
-        record.Gravity = -400;
-        record.ExtraCommands = "say hi\r\nsay bye";
+        const bool named = !id.isEmpty();
+        record = {.ID = id,
+                  .Game = "xatrix",
+                  .Difficulty = 3,
+                  .ServerName = "Frag fest",
+                  .MaxClients = 16,
+                  .FragLimit = 50,
+                  .TimeLimit = 20,
+                  .EnableCheats = true,
+                  .AllowDownload = named,
+                  .LogConsole = true,
+                  .MapMode = ServerConfig::SpecificMap,
+                  .MapName = "q2dm3",
+                  .MapList = "Deathmatch Levels",
+                  .DmFlags = 0x80003,
+                  .Gravity = -400,
+                  .Public = named,
+                  .SelectEmpty = true,
+                  .ExtraCommands = "say hi\r\nsay bye"};
         const QByteArray before = Stored(record);
         frmServer& dialog = setup.Open();
         QTEST(dialog.windowTitle(), "title");
         // Forgotten here, every field must come back from the controls.
-        record = ServerConfig();
-        record.ID = id;
+        record = {.ID = id};
         Click(dialog, "cmdOK");
         QCOMPARE(Stored(record), before);
     }
 
+    // Only deathmatch has server settings and flags, and it cannot load a
+    // saved game: the map choice falls back to none.
     void playerModeControls_data() {
         QTest::addColumn<int>("mode");
-        QTest::addColumn<bool>("serverSettings");
-        QTest::newRow("single player") << 0 << false;
-        QTest::newRow("deathmatch") << 1 << true;
-        QTest::newRow("coop") << 2 << false;
+        QTest::newRow("single player") << 0;
+        QTest::newRow("deathmatch") << 1;
+        QTest::newRow("coop") << 2;
     }
     void playerModeControls() {
         QFETCH(int, mode);
-        QFETCH(bool, serverSettings);
-        Setup setup;
-        setup.record.PlayerMode = mode == 1 ? 0 : 1;
-        setup.record.MapMode = mode == 1 ? ServerConfig::LoadSavedGame : ServerConfig::NoMap;
+        const bool deathmatch = mode == ServerConfig::Deathmatch;
+        ServerDialog setup;
+        setup.server.PlayerMode = deathmatch ? 0 : 1;
+        setup.server.MapMode = deathmatch ? ServerConfig::LoadSavedGame : ServerConfig::NoMap;
         frmServer& dialog = setup.Open();
         Click(dialog, QStringLiteral("optPlayerMode%1").arg(mode).toLatin1());
         for (const char* name : {"txtServerName", "txtMaxclients", "updMaxclients", "txtFraglimit",
                                  "updFraglimit", "txtTimelimit", "updTimelimit"})
-            QVERIFY2(Find<QWidget>(&dialog, name)->isEnabled() == serverSettings, name);
-        QCOMPARE(Find<QWidget>(&dialog, "optMap1")->isEnabled(), !serverSettings);
-        QCOMPARE(Find<QWidget>(&dialog, "optMap2")->isEnabled(), !serverSettings);
-        QCOMPARE(Find<QTabWidget>(&dialog, "sstOptions")->isTabEnabled(2), serverSettings);
-        // Deathmatch does not load a saved game: the map choice falls back.
-        if (serverSettings) {
-            QVERIFY(Find<QRadioButton>(&dialog, "optMap0")->isChecked());
-            QVERIFY(Find<QWidget>(&dialog, "lstMaps")->isHidden());
-        }
+            QVERIFY2(Find<QWidget>(&dialog, name)->isEnabled() == deathmatch, name);
+        QCOMPARE(Find<QWidget>(&dialog, "optMap1")->isEnabled(), !deathmatch);
+        QCOMPARE(Find<QWidget>(&dialog, "optMap2")->isEnabled(), !deathmatch);
+        QCOMPARE(Find<QTabWidget>(&dialog, "sstOptions")->isTabEnabled(2), deathmatch);
+        QVERIFY(!deathmatch || Find<QRadioButton>(&dialog, "optMap0")->isChecked());
     }
 
     void mapModeControls_data() {
@@ -157,71 +137,55 @@ private Q_SLOTS:
     void mapModeControls() {
         QFETCH(int, mode);
         QFETCH(QString, shown);
-        QFETCH(int, entries);
-        Setup setup;
-        setup.record.PlayerMode = ServerConfig::SinglePlayer;
-        setup.record.MapMode = mode == 0 ? ServerConfig::RandomMap : ServerConfig::NoMap;
-        setup.record.MapList = QStringLiteral("Deathmatch Levels");
+        ServerDialog setup;
+        setup.server.PlayerMode = ServerConfig::SinglePlayer;
+        setup.server.MapMode = mode == 0 ? ServerConfig::RandomMap : ServerConfig::NoMap;
+        setup.server.MapList = QStringLiteral("Deathmatch Levels");
         frmServer& dialog = setup.Open();
         Click(dialog, QStringLiteral("optMap%1").arg(mode).toLatin1());
         for (const char* name :
              {"lblMapList", "cboMapList", "lstMaps", "lblMapName", "txtMapName", "cmdViewTextFile"})
-            QVERIFY2(Find<QWidget>(&dialog, name)->isVisible() ==
-                         shown.split(u' ').contains(QLatin1String(name)),
-                     name);
-        if (entries > 0)
-            QCOMPARE(Find<QListWidget>(&dialog, "lstMaps")->count(), entries);
+            QVERIFY2(Shown(dialog, name) == shown.split(u' ').contains(QLatin1String(name)), name);
+        if (Shown(dialog, "lstMaps"))
+            QTEST(int(Find<QListWidget>(&dialog, "lstMaps")->count()), "entries");
     }
 
     void savedGameRoundTrip() {
-        Setup setup;
-        setup.installation.AddFile("baseq2/save/save0/server.ssv",
-                                   QByteArray("Outpost").leftJustified(32, '\0') + "rest");
+        ServerDialog setup;
         setup.installation.AddFile("baseq2/save/save3/server.ssv",
                                    QByteArray("Base Camp").leftJustified(40, '\0'));
-        setup.record.PlayerMode = ServerConfig::SinglePlayer;
+        setup.server.PlayerMode = ServerConfig::SinglePlayer;
         frmServer& dialog = setup.Open();
         Click(dialog, "optMap2");
         auto* slots = Find<QListWidget>(&dialog, "lstMaps");
         QStringList expected(15, QStringLiteral("<empty>"));
-        expected[0] = QStringLiteral("Outpost");
         expected[3] = QStringLiteral("Base Camp");
         QCOMPARE(Entries(slots), expected);
         QCOMPARE(slots->currentRow(), 0);
         ClickEntry(slots, 3);
         Click(dialog, "cmdOK");
-        QCOMPARE(setup.record.MapMode, ServerConfig::LoadSavedGame);
-        QCOMPARE(setup.record.MapName, "save3");
-        QCOMPARE(setup.record.MapList, "");
+        QCOMPARE(setup.server.MapMode, ServerConfig::LoadSavedGame);
+        QCOMPARE(setup.server.MapName, "save3");
+        QCOMPARE(setup.server.MapList, "");
         QCOMPARE(Find<QListWidget>(&setup.Open(), "lstMaps")->currentRow(), 3);
     }
 
-    void typedMapListFile_data() {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QStringList>("entries");
-        QTest::newRow("in the base game")
-            << "baseq2/rotation.txt" << QStringList{"base1", "base2", "base3"};
-        QTest::newRow("nowhere") << "" << QStringList();
-    }
+    // A typed list file is read when the box is left, but not again when it
+    // is left with the same name.
     void typedMapListFile() {
-        QFETCH(QString, file);
-        QFETCH(QStringList, entries);
-        Setup setup;
-        if (!file.isEmpty())
-            setup.installation.AddFile(file, "base1, base2\r\nbase3\r\n");
+        ServerDialog setup;
+        setup.installation.AddFile("baseq2/rotation.txt", "base1, base2\r\nbase3\r\n");
         frmServer& dialog = setup.Open();
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
         Click(dialog, "optMap3");
         auto* mapList = Find<QComboBox>(&dialog, "cboMapList");
-        Retype(mapList, QStringLiteral("rotation.txt"));
-        QTest::keyClick(&dialog, Qt::Key_Tab);
         auto* maps = Find<QListWidget>(&dialog, "lstMaps");
-        QCOMPARE(Entries(maps), entries);
-        // Leaving the box again with the same name does not read the file again.
-        setup.installation.AddFile("baseq2/rotation.txt", "q2dm1");
-        Retype(mapList, QStringLiteral("rotation.txt"));
-        QTest::keyClick(&dialog, Qt::Key_Tab);
-        QCOMPARE(Entries(maps), entries);
+        for (int leaving = 0; leaving < 2; ++leaving) {
+            Retype(mapList, QStringLiteral("rotation.txt"));
+            QTest::keyClick(&dialog, Qt::Key_Tab);
+            QCOMPARE(Entries(maps), QStringList({"base1", "base2", "base3"}));
+            setup.installation.AddFile("baseq2/rotation.txt", "q2dm1");
+        }
     }
 
     // What is typed in a number box, then clicks on its arrows (up when
@@ -246,7 +210,7 @@ private Q_SLOTS:
         QFETCH(QString, box);
         QFETCH(QString, typed);
         QFETCH(int, clicks);
-        Setup setup;
+        ServerDialog setup;
         frmServer& dialog = setup.Open();
         Retype(dialog.findChild<QLineEdit*>("txt" + box), typed);
         auto* spin = dialog.findChild<QWidget*>("upd" + box);
@@ -254,41 +218,38 @@ private Q_SLOTS:
         for (int click = 0; click < std::abs(clicks); ++click)
             QTest::mouseClick(arrow, Qt::LeftButton);
         Click(dialog, "cmdOK");
-        const ServerConfig& r = setup.record;
+        const ServerConfig& r = setup.server;
         QTEST(int(box == "Maxclients" ? r.MaxClients
                                       : (box == "Fraglimit" ? r.FragLimit : r.TimeLimit)),
               "stored");
     }
 
     void defaultsThenCancel() {
-        Setup setup;
-        setup.record.ID = QStringLiteral("Duel");
-        setup.record.ServerName = QStringLiteral("box");
-        setup.record.PlayerMode = ServerConfig::SinglePlayer;
-        setup.record.MapMode = ServerConfig::SpecificMap;
-        setup.record.MapName = QStringLiteral("q2dm1");
-        setup.record.DmFlags = 0;
-        setup.record.ExtraCommands = QStringLiteral("say hi");
-        ServerConfig defaults;
-        defaults.ID = setup.record.ID;
+        ServerDialog setup;
+        setup.server = {.ID = "Duel",
+                        .PlayerMode = ServerConfig::SinglePlayer,
+                        .ServerName = "box",
+                        .MapMode = ServerConfig::SpecificMap,
+                        .MapName = "q2dm1",
+                        .DmFlags = 0,
+                        .ExtraCommands = "say hi"};
         frmServer& dialog = setup.Open();
         Click(dialog, "cmdDefaults");
         QCOMPARE(Find<QLineEdit>(&dialog, "txtServerName")->text(), "noname");
         QVERIFY(Find<QRadioButton>(&dialog, "optMap0")->isChecked());
         Click(dialog, "cmdCancel");
-        QCOMPARE(Stored(setup.record), Stored(defaults));
+        QCOMPARE(Stored(setup.server), Stored({.ID = "Duel"}));
     }
 
     // Enter starts a new line in the extra commands, presses a focused
     // "View Text File" and presses OK elsewhere.
     void enterKey() {
-        Setup setup;
+        ServerDialog setup;
         setup.options.Apply(setup.game.Path(), {}, QStringLiteral("/missing/viewer"), false);
-        setup.record.ExtraCommands = QStringLiteral("a");
-        setup.record.MapMode = ServerConfig::SpecificMap;
-        setup.record.MapName = QStringLiteral("q2dm1");
+        setup.server = {
+            .MapMode = ServerConfig::SpecificMap, .MapName = "q2dm1", .ExtraCommands = "a"};
         ScriptedPrompts prompts;
-        frmServer dialog(setup.record, setup.game, setup.options);
+        frmServer dialog(setup.server, setup.game, setup.options);
         dialog.open();
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
         auto* view = Find<QPushButton>(&dialog, "cmdViewTextFile");
@@ -304,39 +265,36 @@ private Q_SLOTS:
         QTest::keyClick(commands, Qt::Key_Return);
         QTest::keyClicks(commands, "b");
         QVERIFY(dialog.isVisible());
-        QVERIFY(!Find<QPushButton>(&dialog, "cmdOK")->isDefault());
-        QCOMPARE(commands->toPlainText(), "a\nb");
         ShowTabOf(dialog, Find<QWidget>(&dialog, "txtServerName"));
         Retype(Find<QLineEdit>(&dialog, "txtServerName"), "arena");
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QCOMPARE(dialog.result(), QDialog::Accepted);
-        QVERIFY(!dialog.isVisible());
-        QCOMPARE(setup.record.ExtraCommands, "a\r\nb");
-        QCOMPARE(setup.record.ServerName, "arena");
+        QCOMPARE(setup.server.ExtraCommands, "a\r\nb");
+        QCOMPARE(setup.server.ServerName, "arena");
     }
 
     // The subgames are the installation's folders, sorted ignoring case and
     // read afresh at every showing; the custom maps follow the subgame.
     void subgamesAndTheirMaps() {
-        Setup setup;
+        ServerDialog setup;
         for (const char* file : {"baseq2/maps/a.bsp", "ctf/maps/B.bsp", "ctf/maps/c.bsp", "zfile"})
             setup.installation.AddFile(file);
         setup.installation.AddDirectory("Zaero");
-        setup.record.Game = "ctf";
-        setup.record.PlayerMode = ServerConfig::SinglePlayer;
-        setup.record.MapMode = ServerConfig::SpecificMap;
-        setup.record.MapList = "Custom Maps";
+        setup.server = {.Game = "ctf",
+                        .PlayerMode = ServerConfig::SinglePlayer,
+                        .MapMode = ServerConfig::SpecificMap,
+                        .MapList = "Custom Maps"};
         frmServer& dialog = setup.Open();
         auto* subgames = Find<QComboBox>(&dialog, "cboSubgame");
         auto* maps = Find<QListWidget>(&dialog, "lstMaps");
-        QCOMPARE(ComboEntries(subgames), QStringList({"baseq2", "ctf", "Zaero"}));
+        QCOMPARE(Entries(subgames->view()), QStringList({"baseq2", "ctf", "Zaero"}));
         QCOMPARE(Entries(maps), QStringList({"B", "c"}));
         subgames->setCurrentIndex(0);
         QCOMPARE(Entries(maps), QStringList{"a"});
         dialog.reject();
         setup.installation.AddDirectory("zmod");
         dialog.show();
-        QCOMPARE(ComboEntries(subgames), QStringList({"baseq2", "ctf", "Zaero", "zmod"}));
+        QCOMPARE(Entries(subgames->view()), QStringList({"baseq2", "ctf", "Zaero", "zmod"}));
         QCOMPARE(subgames->currentText(), "ctf");
         QCOMPARE(Entries(maps), QStringList({"B", "c"}));
     }

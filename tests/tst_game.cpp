@@ -8,38 +8,27 @@
 namespace {
 
 const QStringList kBaseConfigs = {"base.cfg", "both.cfg", "Default.CFG", "server.cfg", "zz.cfg"};
-const QByteArray kTitle0("The Outer Base\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0", 32);
-const QByteArray kTitle3("Jail \xe9 Detention Center 12345678");
 
-// A base game, a mod "ctf" and an empty mission pack directory, with hidden
-// entries, directories named like files, files named like directories and
-// links.
-void Populate(FakeInstallation& installation) {
-    for (const QString& file : kBaseConfigs)
-        installation.AddFile("baseq2/" + file);
-    for (const char* file :
-         {"baseq2/.hidden.cfg", "baseq2/pak0.pak", "baseq2/maps/q2dm1.bsp", "baseq2/maps/Zmap.BSP",
-          "baseq2/maps/q2dm1.txt", "ctf/both.cfg", "ctf/.hidden.cfg", "ctf/maps/q2dm1.txt",
-          "quake2", "readme.txt", "baseq2/save/save5/game.ssv", "baseq2/save/save15/server.ssv"})
-        installation.AddFile(file);
-    installation.AddFile("baseq2/save/save0/server.ssv", kTitle0 + "game state");
-    installation.AddFile("baseq2/save/save3/server.ssv", kTitle3 + "game state");
-    installation.AddFile("baseq2/save/save7/server.ssv", "short");
-    for (const char* directory : {"ctf/folder.cfg", "baseq2/folder.cfg",
-                                  "baseq2/save/save9/server.ssv", "Rogue.old", ".hidden", "xatrix"})
-        installation.AddDirectory(directory);
-    // Links count as what they point to; a broken one is not listed.
-    QFile::link("xatrix", installation.Absolute("Linked"));
-    QFile::link("q2dm1.bsp", installation.Absolute("baseq2/maps/linked.bsp"));
-    QFile::link("none.bsp", installation.Absolute("baseq2/maps/broken.bsp"));
-}
-
-// The game on a populated installation, with the game directory given.
+// The game on a base game, a mod "ctf" and an empty mission pack directory,
+// with hidden entries, directories named like files, files named like
+// directories and links; the game directory is given.
 struct PopulatedGame {
     FakeInstallation installation;
     Quake2 quake2;
     explicit PopulatedGame(const QString& game) {
-        Populate(installation);
+        for (const QString& file : kBaseConfigs)
+            installation.AddFile("baseq2/" + file);
+        for (const char* file : {"baseq2/.hidden.cfg", "baseq2/maps/q2dm1.bsp",
+                                 "baseq2/maps/Zmap.BSP", "baseq2/maps/q2dm1.txt", "ctf/both.cfg",
+                                 "ctf/.hidden.cfg", "ctf/maps/q2dm1.txt", "quake2", "readme.txt"})
+            installation.AddFile(file);
+        for (const char* directory :
+             {"ctf/folder.cfg", "baseq2/folder.cfg", "Rogue.old", ".hidden", "xatrix"})
+            installation.AddDirectory(directory);
+        // Links count as what they point to; a broken one is not listed.
+        QFile::link("xatrix", installation.Absolute("Linked"));
+        QFile::link("q2dm1.bsp", installation.Absolute("baseq2/maps/linked.bsp"));
+        QFile::link("none.bsp", installation.Absolute("baseq2/maps/broken.bsp"));
         quake2.SetPath(installation.Path());
         quake2.SetGame(game);
     }
@@ -53,32 +42,25 @@ private Q_SLOTS:
     void filePathLooksInGameThenBase_data() {
         QTest::addColumn<QString>("game");
         QTest::addColumn<QString>("fileName");
-        QTest::addColumn<bool>("mustExist");
         QTest::addColumn<QString>("expected");
-        const auto row = [](const char* name, QString game, QString file, bool mustExist,
-                            QString expected) {
-            QTest::newRow(name) << game << file << mustExist << expected;
+        const auto row = [](const char* name, QString game, QString file, QString expected) {
+            QTest::newRow(name) << game << file << expected;
         };
-        row("mod first", "ctf", "both.cfg", true, "ctf/both.cfg");
-        row("only in base", "ctf", "base.cfg", true, "baseq2/base.cfg");
-        row("in neither", "ctf", "none.cfg", false, "baseq2/none.cfg");
-        row("in neither, must exist", "ctf", "none.cfg", true, "");
-        row("hidden", "ctf", ".hidden.cfg", false, "baseq2/.hidden.cfg");
-        row("hidden, must exist", "ctf", ".hidden.cfg", true, "");
-        row("directory", "ctf", "folder.cfg", true, "");
-        row("subdirectory", "ctf", "maps/q2dm1.txt", true, "ctf/maps/q2dm1.txt");
-        row("base game", "", "both.cfg", true, "baseq2/both.cfg");
-        row("base game by name", "baseq2", "both.cfg", true, "baseq2/both.cfg");
-        row("base game by name, missing", "baseq2", "none.cfg", true, "");
-        row("mod in other case", "CTF", "both.cfg", true, "baseq2/both.cfg");
+        row("mod first", "ctf", "both.cfg", "ctf/both.cfg");
+        row("only in base", "ctf", "base.cfg", "baseq2/base.cfg");
+        row("in neither", "ctf", "none.cfg", "");
+        row("hidden", "ctf", ".hidden.cfg", "");
+        row("directory", "ctf", "folder.cfg", "");
+        row("subdirectory", "ctf", "maps/q2dm1.txt", "ctf/maps/q2dm1.txt");
+        row("base game by name", "baseq2", "both.cfg", "baseq2/both.cfg");
+        row("mod in other case", "CTF", "both.cfg", "baseq2/both.cfg");
     }
     void filePathLooksInGameThenBase() {
         QFETCH(QString, game);
         QFETCH(QString, fileName);
-        QFETCH(bool, mustExist);
         QFETCH(QString, expected);
         const PopulatedGame g(game);
-        QCOMPARE(g.quake2.FilePath(fileName, mustExist),
+        QCOMPARE(g.quake2.FilePath(fileName, true),
                  expected.isEmpty() ? QString() : g.installation.Absolute(expected));
     }
 
@@ -91,14 +73,12 @@ private Q_SLOTS:
                             QStringList expected) {
             QTest::newRow(name) << game << directories << pattern << expected;
         };
-        const QStringList directories = {"baseq2", "ctf", "Linked", "Rogue.old", "xatrix"};
-        row("directories *.*", "", true, "*.*", directories);
-        row("directories ?", "", true, "X?trix", {"xatrix"});
+        row("directories *.*", "", true, "*.*", {"baseq2", "ctf", "Linked", "Rogue.old", "xatrix"});
         row("mod match hides base", "ctf", false, "*.cfg", {"both.cfg"});
         row("mod without match", "xatrix", false, "*.cfg", kBaseConfigs);
-        row("mod missing", "rogue", false, "*.cfg", kBaseConfigs);
-        row("base game", "", false, "*.cfg", kBaseConfigs);
         row("base game by name, no match", "baseq2", false, "*.dm2", {});
+        row("base game", "", false, "*.cfg", kBaseConfigs);
+        row("maps", "", false, "maps/*.bsp", {"linked.bsp", "q2dm1.bsp", "Zmap.BSP"});
         row("subdirectory missing", "ctf", false, "demos/*.dm2", {});
     }
     void listings() {
@@ -111,19 +91,6 @@ private Q_SLOTS:
             return directories ? g.quake2.ListDirectories(pattern) : g.quake2.ListFiles(pattern);
         };
         QCOMPARE(list(), expected);
-        g.quake2.SetPath(g.installation.Path() + "missing");
-        QCOMPARE(list(), QStringList());
-    }
-
-    // Slots without a readable title are empty; a mod has saves of its own.
-    void savedGameTitles() {
-        QStringList titles(Quake2::kSavedGameSlots);
-        titles[0] = QString::fromLatin1(kTitle0);
-        titles[3] = QString::fromLatin1(kTitle3);
-        titles[7] = "short";
-        QCOMPARE(PopulatedGame("").quake2.SavedGames(), titles);
-        QCOMPARE(PopulatedGame("baseq2").quake2.SavedGames(), titles);
-        QCOMPARE(PopulatedGame("ctf").quake2.SavedGames(), QStringList(Quake2::kSavedGameSlots));
     }
 
     // Each argument arrives as it stands; a failure names the program, the
@@ -139,7 +106,6 @@ private Q_SLOTS:
         row("absolute path with a blank", "", "%1my games/fake game", "");
         row("missing program", "", "quake2x", "No such file or directory");
         row("not executable", "", "readme.txt", "Permission denied");
-        row("directory", "", "baseq2", "Permission denied");
         row("missing installation", "gone", "fakegame", "does not exist");
     }
     void launch() {

@@ -26,17 +26,13 @@ private Q_SLOTS:
         row("Qt's options", {"-platform", "offscreen", "--style=Fusion", "-reverse"}, R::Window,
             "");
         row("help", {"--help"}, R::Help, "--version");
-        row("short help", {"-h"}, R::Help, "--version");
         row("version", {"--version"}, R::Version, " 1.2.3\n");
-        row("short version", {"-v"}, R::Version, " 1.2.3\n");
         row("unknown option", {"--bogus"}, R::UsageError, "'bogus'");
         row("unknown beside help", {"--help", "-x"}, R::UsageError, "'x'");
-        row("argument", {"stray"}, R::UsageError, "'stray'");
         row("missing value", {"-platform"}, R::UsageError, "'-platform'");
         row("launch", {"--launch"}, R::Launch, "");
         row("status", {"--status", "--json", "127.0.0.1", "localhost:27911"}, R::Status, "");
         row("status without address", {"--status"}, R::UsageError, "--status");
-        row("json without status", {"--json"}, R::UsageError, "--json");
     }
     void commandLine() {
         QFETCH(QStringList, arguments);
@@ -73,18 +69,16 @@ private Q_SLOTS:
         row("program in the folder",
             {"home/quake2/baseq2/", "home/quake2/q2pro*", "home/quake2/yquake2*", "bin/quake2*"},
             "home/quake2/", "yquake2");
-        row("program on PATH", {"home/quake2/baseq2/", "bin/q2pro*", "bin/yquake2*"},
+        row("program on PATH",
+            {"home/quake2/baseq2/", "home/quake2/quake2", "bin/q2pro*", "bin/yquake2*"},
             "home/quake2/", "bin/yquake2");
-        row("not executable", {"home/quake2/baseq2/", "home/quake2/quake2", "bin/q2pro*"},
-            "home/quake2/", "bin/q2pro");
     }
     void firstRunFindsTheGame() {
         QFETCH(QStringList, tree);
         QFETCH(QString, path);
         QFETCH(QString, executable);
-        if (QFileInfo::exists("/usr/share/games/quake2/baseq2")) {
+        if (QFileInfo::exists("/usr/share/games/quake2/baseq2"))
             QSKIP("The game is installed on this machine and would be found first.");
-        }
         FakeInstallation root;
         const QString at = root.Path();
         for (const QString& entry : tree + QStringList{"bin/"}) {

@@ -51,13 +51,7 @@ private Q_SLOTS:
             const std::unique_ptr<QDialog> dialog = records.Dialog(name);
             dialog->show();
             QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
-            auto* tabs = dialog->findChild<QTabWidget*>();
-            for (int page = 0; page < (tabs ? tabs->count() : 1); ++page) {
-                if (tabs)
-                    tabs->setCurrentIndex(page);
-                QVERIFY2(LayoutProblems(dialog.get()).isEmpty(),
-                         qPrintable(LayoutProblems(dialog.get()).join(u'\n')));
-            }
+            QCOMPARE(LayoutProblemsOnEveryPage(dialog.get()), QStringList());
         }
     }
 
@@ -154,29 +148,6 @@ private Q_SLOTS:
         }
     }
 
-    void profileShowsStoredConfigFile_data() {
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<int>("selected");
-        QTest::newRow("listed name is selected") << QStringLiteral("server.cfg") << 1;
-        QTest::newRow("other case is only typed") << QStringLiteral("Server.cfg") << -1;
-        QTest::newRow("none") << QString() << -1;
-    }
-    void profileShowsStoredConfigFile() {
-        QFETCH(QString, stored);
-        Records records;
-        records.profile = {QStringLiteral("Player"), stored};
-        // The dialog lists the base game's files whatever game was current.
-        records.game.SetGame(QStringLiteral("ctf"));
-        frmUserProfile dialog(records.profile, records.game, records.options);
-        dialog.show();
-        auto* files = Find<QComboBox>(&dialog, "cboConfigFile");
-        QCOMPARE(records.game.Game(), QString());
-        QCOMPARE(files->count(), 2);
-        QCOMPARE(files->itemText(0), QStringLiteral("autoexec.cfg"));
-        QTEST(files->currentIndex(), "selected");
-        QCOMPARE(files->currentText(), stored);
-    }
-
     // The profile is stored only when the dialog closes with OK; an empty
     // name keeps it open with a message.
     void profileStoresOnlyOnOk_data() {
@@ -258,37 +229,25 @@ private Q_SLOTS:
     }
 
     // OK applies the entries before the executable is checked; Retry keeps
-    // the dialog open.
-    void optionsCheckKeepsAppliedValues_data() {
-        QTest::addColumn<QString>("executable");
-        QTest::addColumn<Prompts::Choice>("answer");
-        QTest::newRow("existing executable") << "quake2" << Prompts::Choice::Cancel;
-        QTest::newRow("missing, Retry") << "missing" << Prompts::Choice::Retry;
-        QTest::newRow("missing, Cancel") << "missing" << Prompts::Choice::Cancel;
-    }
+    // the dialog open, Cancel closes it.
     void optionsCheckKeepsAppliedValues() {
-        QFETCH(QString, executable);
-        QFETCH(Prompts::Choice, answer);
         Records records;
         ScriptedPrompts prompts;
-        prompts.retryCancelAnswers << answer;
+        prompts.retryCancelAnswers << Prompts::Choice::Retry << Prompts::Choice::Cancel;
         frmOptions dialog(records.options);
         dialog.show();
         // Typed without the trailing separator, which the game object adds.
         Type(dialog, "txtPath", records.installation.Path().chopped(1));
-        Type(dialog, "txtExecutable", executable);
+        Type(dialog, "txtExecutable", QStringLiteral("missing"));
         Type(dialog, "txtTextViewer", QStringLiteral("my viewer"));
         Find<QCheckBox>(&dialog, "chkCloseOnLaunch")->setChecked(true);
-        Click(dialog, "cmdOK");
-
-        const bool missing = executable == QLatin1String("missing");
-        QCOMPARE(dialog.isVisible(), answer == Prompts::Choice::Retry);
-        QCOMPARE(prompts.messages,
-                 missing ? QStringList{"Quake2 executable does not exist"} : QStringList());
-        if (dialog.isVisible())
-            Click(dialog, "cmdCancel");
+        for (bool open : {true, false}) {
+            Click(dialog, "cmdOK");
+            QCOMPARE(dialog.isVisible(), open);
+        }
+        QCOMPARE(prompts.messages, QStringList(2, "Quake2 executable does not exist"));
         QCOMPARE(records.game.Path(), records.installation.Path());
-        QCOMPARE(records.game.Executable(), executable);
+        QCOMPARE(records.game.Executable(), "missing");
         QCOMPARE(records.options.TextViewer(), QStringLiteral("my viewer"));
         QVERIFY(records.options.CloseOnLaunch());
     }
@@ -352,37 +311,6 @@ private Q_SLOTS:
         QCOMPARE(records.picture.StretchToFit, ok);
         QCOMPARE(records.picture.OK, ok);
         QCOMPARE(prompts.fileFilters, QStringList{kPictureFilter});
-    }
-
-    // The programs dialog shows folders first and ignores case, as every
-    // other file dialog does.
-    void programsDialogOrder() {
-        QTemporaryDir folder;
-        CurrentDirectoryGuard directory;
-        QDir::setCurrent(folder.path());
-        for (const char* name : {"b", "A"})
-            QDir(folder.path()).mkdir(name);
-        for (const char* name : {"c.sh", "B.sh", "a.txt"}) {
-            QFile file(folder.filePath(name));
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            if (QByteArray(name).endsWith(".sh"))
-                file.setPermissions(file.permissions() | QFile::ExeOwner);
-        }
-        const QStringList expected = {"A", "b", "B.sh", "c.sh"};
-        QStringList shown;
-        WhenDialogOpens([&](QDialog* files) {
-            auto* view = files->findChild<QListView*>(QStringLiteral("listView"));
-            const auto names = [&] {
-                shown.clear();
-                for (int row = 0; row < view->model()->rowCount(view->rootIndex()); ++row)
-                    shown << view->model()->index(row, 0, view->rootIndex()).data().toString();
-                return shown;
-            };
-            QTRY_COMPARE(names(), expected);
-            files->reject();
-        });
-        QCOMPARE(Prompts::OpenFile(nullptr, kProgramsFilter), QString());
-        QCOMPARE(shown, expected);
     }
 };
 

@@ -90,12 +90,16 @@ private Q_SLOTS:
                   .SelectEmpty = true,
                   .ExtraCommands = "say hi\r\nsay bye"};
         const QByteArray before = Stored(record);
-        frmServer& dialog = setup.Open();
-        QTEST(dialog.windowTitle(), "title");
+        QTEST(setup.Open().windowTitle(), "title");
         // Forgotten here, every field must come back from the controls.
         record = {.ID = id};
-        Click(dialog, "cmdOK");
+        Click(*setup.dialog, "cmdOK");
         QCOMPARE(Stored(record), before);
+        // Defaults resets the record itself, which Cancel keeps.
+        Click(setup.Open(), "cmdDefaults");
+        QCOMPARE(Find<QLineEdit>(setup.dialog.get(), "txtServerName")->text(), "noname");
+        Click(*setup.dialog, "cmdCancel");
+        QCOMPARE(Stored(record), Stored({.ID = id}));
     }
 
     // Only deathmatch has server settings and flags, and it cannot load a
@@ -170,24 +174,6 @@ private Q_SLOTS:
         QCOMPARE(Find<QListWidget>(&setup.Open(), "lstMaps")->currentRow(), 3);
     }
 
-    // A typed list file is read when the box is left, but not again when it
-    // is left with the same name.
-    void typedMapListFile() {
-        ServerDialog setup;
-        setup.installation.AddFile("baseq2/rotation.txt", "base1, base2\r\nbase3\r\n");
-        frmServer& dialog = setup.Open();
-        QVERIFY(QTest::qWaitForWindowActive(&dialog));
-        Click(dialog, "optMap3");
-        auto* mapList = Find<QComboBox>(&dialog, "cboMapList");
-        auto* maps = Find<QListWidget>(&dialog, "lstMaps");
-        for (int leaving = 0; leaving < 2; ++leaving) {
-            Retype(mapList, QStringLiteral("rotation.txt"));
-            QTest::keyClick(&dialog, Qt::Key_Tab);
-            QCOMPARE(Entries(maps), QStringList({"base1", "base2", "base3"}));
-            setup.installation.AddFile("baseq2/rotation.txt", "q2dm1");
-        }
-    }
-
     // What is typed in a number box, then clicks on its arrows (up when
     // positive), gives the value stored on OK.
     void numberBoxes_data() {
@@ -222,23 +208,6 @@ private Q_SLOTS:
         QTEST(int(box == "Maxclients" ? r.MaxClients
                                       : (box == "Fraglimit" ? r.FragLimit : r.TimeLimit)),
               "stored");
-    }
-
-    void defaultsThenCancel() {
-        ServerDialog setup;
-        setup.server = {.ID = "Duel",
-                        .PlayerMode = ServerConfig::SinglePlayer,
-                        .ServerName = "box",
-                        .MapMode = ServerConfig::SpecificMap,
-                        .MapName = "q2dm1",
-                        .DmFlags = 0,
-                        .ExtraCommands = "say hi"};
-        frmServer& dialog = setup.Open();
-        Click(dialog, "cmdDefaults");
-        QCOMPARE(Find<QLineEdit>(&dialog, "txtServerName")->text(), "noname");
-        QVERIFY(Find<QRadioButton>(&dialog, "optMap0")->isChecked());
-        Click(dialog, "cmdCancel");
-        QCOMPARE(Stored(setup.server), Stored({.ID = "Duel"}));
     }
 
     // Enter starts a new line in the extra commands, presses a focused

@@ -47,17 +47,6 @@ QString Names(const QList<PlayerStatus>& players) {
     return names.join(u'|');
 }
 
-ServerStatus Answered(const QString& address, int ping, const QString& map, int players) {
-    ServerStatus status;
-    status.address = address;
-    status.outcome = StatusOutcome::Answered;
-    status.pingMs = ping;
-    status.info = {
-        {u"hostname"_s, u"Frag fest"_s}, {u"mapname"_s, map}, {u"maxclients"_s, u"16"_s}};
-    status.players.resize(players);
-    return status;
-}
-
 } // namespace
 
 class tst_status : public QObject {
@@ -81,7 +70,6 @@ private Q_SLOTS:
         };
         const QByteArray info = GameReply(kInfo);
         row("players", GameReply(kInfo + kPlayers), local, false, good, "Frag fest", "Al|Bob");
-        row("no players", info, local, false, good, "Frag fest", "");
         row("host name", info, u"localhost:%1"_s, false, good, "Frag fest", "");
         row("coloured names", GameReply("\\hostname\\\xc6rag\x89\n1 2 \"\xc2ob\x01\x7f\x8a\"\n"),
             local, false, good, "Frag.", "Bob...");
@@ -134,19 +122,6 @@ private Q_SLOTS:
         statuses.removeAt(3);
         for (int server = 0; server < 30; ++server)
             QCOMPARE(statuses[server].HostName(), u"S%1"_s.arg(server));
-    }
-
-    void formatting() {
-        const ServerStatus first = Answered(u"127.0.0.9"_s, 5, u"q2dm1"_s, 2);
-        const ServerStatus second = Answered(u"localhost:27911"_s, 123, u"base1"_s, 12);
-        ServerStatus silent;
-        silent.address = u"127.0.0.10"_s;
-        QCOMPARE(StatusTooltip(first), u"Frag fest — q2dm1 — 2/16 players — 5 ms"_s);
-        QCOMPARE(StatusTooltip(silent), u"no answer"_s);
-        QCOMPARE(StatusTable({first, second, silent}),
-                 u"127.0.0.9          5 ms  q2dm1   2/16  Frag fest\n"
-                 "localhost:27911  123 ms  base1  12/16  Frag fest\n"
-                 "127.0.0.10       no answer\n"_s);
     }
 
     void commandLine() {

@@ -51,7 +51,8 @@ private Q_SLOTS:
             const std::unique_ptr<QDialog> dialog = records.Dialog(name);
             dialog->show();
             QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
-            QCOMPARE(LayoutProblemsOnEveryPage(dialog.get()), QStringList());
+            const QStringList problems = LayoutProblemsOnEveryPage(dialog.get());
+            QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
         }
     }
 

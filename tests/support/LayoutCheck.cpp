@@ -2,72 +2,53 @@
 
 #include "platform/Look.h"
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QCheckBox>
-#include <QFontInfo>
-#include <QGroupBox>
-#include <QLabel>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QStyle>
-#include <QStyleOptionButton>
-#include <QTabWidget>
+#include <QtWidgets>
 
 namespace {
 
+// A caption that needs more room than its control gives it, or "".
 QString Clipped(const QWidget* widget, const QString& text, QSize needed, QSize has) {
-    return QStringLiteral("%1 (%2): \"%3\" needs %4x%5, has %6x%7")
-        .arg(widget->objectName(), QString::fromLatin1(widget->metaObject()->className()), text)
+    if (needed.width() <= has.width() && needed.height() <= has.height())
+        return {};
+    return QStringLiteral("%1: \"%2\" needs %3x%4, has %5x%6")
+        .arg(widget->objectName(), text)
         .arg(needed.width())
         .arg(needed.height())
         .arg(has.width())
         .arg(has.height());
 }
 
-bool Fits(QSize needed, QSize has) {
-    return needed.width() <= has.width() && needed.height() <= has.height();
-}
-
-void CheckButton(QAbstractButton* button, QStringList& problems) {
+QString ButtonProblem(QAbstractButton* button) {
     if (button->text().isEmpty())
-        return;
+        return {};
     QStyle::SubElement element = QStyle::SE_PushButtonContents;
     if (qobject_cast<QCheckBox*>(button))
         element = QStyle::SE_CheckBoxContents;
     else if (qobject_cast<QRadioButton*>(button))
         element = QStyle::SE_RadioButtonContents;
     else if (!qobject_cast<QPushButton*>(button))
-        return;
+        return {};
     QStyleOptionButton option;
     option.initFrom(button);
     option.text = button->text();
     option.icon = button->icon();
     option.iconSize = button->iconSize();
-    const QSize has = button->style()->subElementRect(element, &option, button).size();
     QSize needed = button->fontMetrics().size(Qt::TextShowMnemonic, button->text());
     if (!button->icon().isNull() && element == QStyle::SE_PushButtonContents)
-        needed.setHeight(needed.height() + button->iconSize().height());
-    if (!Fits(needed, has))
-        problems << Clipped(button, button->text(), needed, has);
+        needed.rheight() += button->iconSize().height();
+    return Clipped(button, button->text(), needed,
+                   button->style()->subElementRect(element, &option, button).size());
 }
 
-void CheckLabel(QLabel* label, QStringList& problems) {
+QString LabelProblem(QLabel* label) {
     if (label->text().isEmpty() || label->textFormat() == Qt::RichText)
-        return;
-    const QRect contents = label->contentsRect();
+        return {};
+    const QRect room = label->contentsRect();
     const int flags = Qt::TextShowMnemonic | (label->wordWrap() ? Qt::TextWordWrap : 0);
-    const QSize needed = label->fontMetrics()
-                             .boundingRect(contents, flags | label->alignment(), label->text())
-                             .size();
-    if (!Fits(needed, contents.size()))
-        problems << Clipped(label, label->text(), needed, contents.size());
-}
-
-void CheckGroupBox(QGroupBox* box, QStringList& problems) {
-    const QSize needed(box->fontMetrics().horizontalAdvance(box->title()) + 16, 0);
-    if (!Fits(needed, box->size()))
-        problems << Clipped(box, box->title(), needed, box->size());
+    return Clipped(
+        label, label->text(),
+        label->fontMetrics().boundingRect(room, flags | label->alignment(), label->text()).size(),
+        room.size());
 }
 
 } // namespace
@@ -75,9 +56,9 @@ void CheckGroupBox(QGroupBox* box, QStringList& problems) {
 QStringList LayoutProblems(QWidget* window) {
     QStringList problems;
     const QString family = QString::fromLatin1(LookFontFamily());
-    if (!family.isEmpty() && QFontInfo(QApplication::font()).family() != family)
-        problems << QStringLiteral("font \"%1\" is not installed (got \"%2\")")
-                        .arg(family, QFontInfo(QApplication::font()).family());
+    const QString got = QFontInfo(QApplication::font()).family();
+    if (!family.isEmpty() && got != family)
+        problems << QStringLiteral("font \"%1\" is not installed (got \"%2\")").arg(family, got);
 
     for (QWidget* widget : window->findChildren<QWidget*>()) {
         if (!widget->isVisibleTo(window) || widget->isWindow())
@@ -85,16 +66,21 @@ QStringList LayoutProblems(QWidget* window) {
         QWidget* parent = widget->parentWidget();
         // Pages of a tab widget are laid out by it; scroll areas move their
         // contents on purpose.
-        if (parent && !qobject_cast<QTabWidget*>(parent->parentWidget()) &&
+        if (!qobject_cast<QTabWidget*>(parent->parentWidget()) &&
             parent->objectName() != QLatin1String("qt_scrollarea_viewport") &&
             !parent->rect().contains(widget->geometry()))
             problems << widget->objectName() + " lies outside " + parent->objectName();
+        QString problem;
         if (auto* button = qobject_cast<QAbstractButton*>(widget))
-            CheckButton(button, problems);
+            problem = ButtonProblem(button);
         else if (auto* label = qobject_cast<QLabel*>(widget))
-            CheckLabel(label, problems);
+            problem = LabelProblem(label);
         else if (auto* box = qobject_cast<QGroupBox*>(widget))
-            CheckGroupBox(box, problems);
+            problem =
+                Clipped(box, box->title(),
+                        {box->fontMetrics().horizontalAdvance(box->title()) + 16, 0}, box->size());
+        if (!problem.isEmpty())
+            problems << problem;
     }
     return problems;
 }

@@ -1,4 +1,5 @@
 #include "client/frmUserProfile.h"
+#include "platform/SettingsStore.h"
 #include "prefs/frmAbout.h"
 #include "prefs/frmOptions.h"
 #include "prefs/frmRandomPicture.h"
@@ -236,6 +237,13 @@ private Q_SLOTS:
         QCOMPARE(records.game.Executable(), "missing");
         QCOMPARE(records.options.TextViewer(), QStringLiteral("my viewer"));
         QVERIFY(records.options.CloseOnLaunch());
+        SettingsStore stored;
+        records.options.Save(stored);
+        QVERIFY(stored.Save().Ok());
+        QCOMPARE(records.settings.Raw("Options/Path"), records.installation.Path());
+        QCOMPARE(records.settings.Raw("Options/Executable"), "missing");
+        QCOMPARE(records.settings.Raw("Options/Viewer"), "my viewer");
+        QCOMPARE(records.settings.Raw("Options/CloseOnLaunch"), "True");
     }
 
     void optionsBrowseFillsFieldsAndCancelAppliesNothing() {

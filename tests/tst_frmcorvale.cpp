@@ -347,8 +347,9 @@ private Q_SLOTS:
     void pictureBox() {
         QImage image(300, 300, QImage::Format_RGB32);
         image.fill(Qt::red);
+        QVERIFY(image.save(mInstall->Absolute("start.png")));
         QVERIFY(image.save(mInstall->Absolute("picture.png")));
-        mSettings.SetRaw("Options/RandomPicture", mInstall->Absolute("picture.png"));
+        mSettings.SetRaw("Options/RandomPicture", mInstall->Absolute("start.png"));
         mSettings.SetRaw("Options/StretchToFit", "True");
         ScriptedPrompts prompts;
         Start();
@@ -366,6 +367,8 @@ private Q_SLOTS:
         QCOMPARE(prompts.messages, QStringList{"File not found"});
         QCOMPARE(box->pixmap().size(), QSize(300, 300));
         QVERIFY(box->hasScaledContents());
+        Stop();
+        QCOMPARE(mSettings.Raw("Options/RandomPicture"), mInstall->Absolute("picture.png"));
     }
 };
 

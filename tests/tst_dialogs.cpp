@@ -306,6 +306,37 @@ private Q_SLOTS:
         QCOMPARE(records.picture.OK, ok);
         QCOMPARE(prompts.fileFilters, QStringList{kPictureFilter});
     }
+
+    // The programs dialog shows folders and executable files only, folders
+    // first and ignoring case, as every other file dialog does.
+    void programsDialogOrder() {
+        QTemporaryDir folder;
+        CurrentDirectoryGuard directory;
+        QDir::setCurrent(folder.path());
+        for (const char* name : {"b", "A"})
+            QDir(folder.path()).mkdir(name);
+        for (const char* name : {"c.sh", "B.sh", "a.txt"}) {
+            QFile file(folder.filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            if (QByteArray(name).endsWith(".sh"))
+                file.setPermissions(file.permissions() | QFile::ExeOwner);
+        }
+        const QStringList expected = {"A", "b", "B.sh", "c.sh"};
+        QStringList shown;
+        WhenDialogOpens([&](QDialog* files) {
+            auto* view = files->findChild<QListView*>(QStringLiteral("listView"));
+            const auto names = [&] {
+                shown.clear();
+                for (int row = 0; row < view->model()->rowCount(view->rootIndex()); ++row)
+                    shown << view->model()->index(row, 0, view->rootIndex()).data().toString();
+                return shown;
+            };
+            QTRY_COMPARE(names(), expected);
+            files->reject();
+        });
+        QCOMPARE(Prompts::OpenFile(nullptr, kProgramsFilter), QString());
+        QCOMPARE(shown, expected);
+    }
 };
 
 CORVALE_WIDGET_TEST_MAIN(DialogsTest)

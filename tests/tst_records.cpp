@@ -129,9 +129,10 @@ private Q_SLOTS:
             << Split("Grüße, \"Friday\" night|xatrix|2|3|Frags, fun, \"and\" more|16|32767|20|1|0|"
                      "1|4|q2dm3|my maps.txt|1048575|-32768|0|1|"
                      "set sv_gravity 1\r\nsay \"hi\", all\r\n\r\nexec \"ü.cfg\"");
-        QTest::newRow("profile") << int(Profile)
-                                 << QByteArray("\"Grüße, \"\"One\"\"\"\r\n\"my \"\"1\"\".cfg\"\r\n")
-                                 << QStringList{"Grüße, \"One\"", "my \"1\".cfg"};
+        QTest::newRow("profile, text beginning with U+FEFF")
+            << int(Profile)
+            << QByteArray("\"\xEF\xBB\xBFGrüße, \"\"One\"\"\"\r\n\"my \"\"1\"\".cfg\"\r\n")
+            << QStringList{QStringLiteral("\uFEFFGrüße, \"One\""), "my \"1\".cfg"};
         QTest::newRow("address with comma")
             << int(Address) << QByteArray("\"hö,st:27910 \"\"lan\"\"\"\r\n")
             << QStringList{"hö,st:27910 \"lan\""};

@@ -21,6 +21,13 @@ QString FromWindows1252(QByteArrayView bytes) {
     return text;
 }
 
+// QString::fromUtf8 drops a byte order mark at the start of the bytes; the
+// file's own mark is skipped by the callers, so one here belongs to the text.
+QString FromUtf8(QByteArrayView bytes) {
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    return utf8.decode(bytes);
+}
+
 } // namespace
 
 bool IsUtf16(QByteArrayView bytes) {
@@ -30,24 +37,25 @@ bool IsUtf16(QByteArrayView bytes) {
 QByteArray Utf16ToUtf8(QByteArrayView bytes) {
     QStringDecoder utf16(bytes.startsWith("\xFF\xFE") ? QStringDecoder::Utf16LE
                                                       : QStringDecoder::Utf16BE,
-                         QStringDecoder::Flag::Stateless);
+                         QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    // The file's byte order mark is left out; a second one belongs to the text.
     const QString text = utf16.decode(bytes.sliced(2));
     return text.toUtf8();
 }
 
 QString DecodeText(QByteArrayView bytes, bool& usedFallback) {
     usedFallback = !bytes.isValidUtf8();
-    return usedFallback ? FromWindows1252(bytes) : QString::fromUtf8(bytes);
+    return usedFallback ? FromWindows1252(bytes) : FromUtf8(bytes);
 }
 
 QString DecodeFileText(const QByteArray& bytes) {
     if (IsUtf16(bytes))
-        return QString::fromUtf8(Utf16ToUtf8(bytes));
+        return FromUtf8(Utf16ToUtf8(bytes));
     QByteArrayView rest(bytes);
     if (rest.startsWith("\xEF\xBB\xBF"))
         rest = rest.sliced(3);
     if (rest.isValidUtf8())
-        return QString::fromUtf8(rest);
+        return FromUtf8(rest);
     QString text;
     while (!rest.isEmpty()) {
         const qsizetype lineEnd = rest.indexOf('\n');

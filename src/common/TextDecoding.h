@@ -15,9 +15,10 @@ bool IsUtf16(QByteArrayView bytes);
 QByteArray Utf16ToUtf8(QByteArrayView bytes);
 
 // One field or line: UTF-8 when it is valid UTF-8, otherwise Windows-1252;
-// usedFallback tells which.
+// usedFallback tells which. A leading U+FEFF is part of the text and kept.
 QString DecodeText(QByteArrayView bytes, bool& usedFallback);
 
 // A whole text file: UTF-16 when it says so, otherwise line by line as
-// DecodeText does. A UTF-8 byte order mark is dropped.
+// DecodeText does. A UTF-8 byte order mark at the start of the file is
+// dropped.
 QString DecodeFileText(const QByteArray& bytes);

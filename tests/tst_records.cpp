@@ -175,22 +175,31 @@ private Q_SLOTS:
         }
     }
 
-    // A save that runs out of room keeps the old file: over 16 KiB the record
-    // file is written at once, below that only when the save is committed.
+    // A save or a launch script that runs out of room keeps the old file and
+    // leaves nothing beside it: over 16 KiB the file is written at once, below
+    // that only when it is committed or flushed.
     void failedSaveKeepsTheOldFile() {
         for (int size : {20000, 100}) {
             RecordFiles files;
             const QByteArray old = "\"kept\"\r\n\"\"\r\n";
             files.Load(Profile, old);
-            files.launcher.mClients.push_back({QString(size, u'x'), QString()});
+            files.launcher.mClients.push_back({QString(size, u'x'), QString(size, u'x')});
+            files.folder.AddFile("baseq2/Corvale.cfg", old);
+            files.game.SetPath(files.folder.Path());
             QStringList problems;
+            bool launched = true;
             {
                 FileSizeLimit limit(old.size() + 1);
                 problems = files.launcher.SaveCollections();
+                launched = files.launcher.WriteLaunchConfig(1, -1, ServerConfig()).Ok();
             }
             QCOMPARE(FileBytes(files.Path(Profile)), old);
             QCOMPARE(problems.size(), 1);
             QVERIFY(problems.first().contains(files.Path(Profile)));
+            QVERIFY(!launched);
+            QCOMPARE(FileBytes(files.folder.Absolute("baseq2/Corvale.cfg")), old);
+            QCOMPARE(QDir(files.folder.Absolute("baseq2")).entryList(QDir::Files),
+                     QStringList{"Corvale.cfg"});
         }
     }
 

@@ -47,7 +47,11 @@ Result<> WriteFileUnsynced(const QString& path, const QByteArray& bytes) {
         const QString reason = file.error() != QFileDevice::NoError
                                    ? file.errorString()
                                    : QCoreApplication::translate("FileIO", "disk full");
-        file.remove();
+        // QFile::remove() on the open file would try to write the rest once
+        // more and, failing again, refuse to remove it: close it first (which
+        // drops what could not be written) and remove it by name.
+        file.close();
+        QFile::remove(file.fileName());
         return Result<>::Failure(reason);
     }
     file.close();

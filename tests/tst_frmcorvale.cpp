@@ -258,8 +258,8 @@ private Q_SLOTS:
     // The command line is shown without writing the script; the script view
     // writes it and hands its path to the viewer as one argument.
     void previews() {
-        const QString script = mInstall->Absolute("baseq2/my \"x\" +!touch y.cfg");
-        mSettings.SetRaw("Settings/LaunchConfig", "my \"x\" +!touch y.cfg");
+        const QString script = mInstall->Absolute("baseq2/my x +!touch y.cfg");
+        mSettings.SetRaw("Settings/LaunchConfig", "my x +!touch y.cfg");
         mInstall->InstallGame("my viewer");
         mSettings.SetRaw("Options/Viewer", mInstall->Absolute("my viewer"));
         Start();
@@ -268,7 +268,7 @@ private Q_SLOTS:
         ScriptedPrompts prompts;
         Find<QAction>("mnuViewCommandLine")->trigger();
         QCOMPARE(prompts.messages,
-                 QStringList{"quake2 +set game ctf +exec \"my \\\"x\\\" +!touch y.cfg\""});
+                 QStringList{"quake2 +set game ctf +exec \"my x +!touch y.cfg\""});
         QVERIFY(!QFile::exists(script));
         CurrentDirectoryGuard guard;
         QDir::setCurrent(mInstall->Path());

@@ -243,12 +243,14 @@ private Q_SLOTS:
     }
 
     // The subgames are the installation's folders, sorted ignoring case and
-    // read afresh at every showing; the custom maps follow the subgame.
+    // read afresh at every showing, except those the game's console would
+    // split; the custom maps follow the subgame.
     void subgamesAndTheirMaps() {
         ServerDialog setup;
         for (const char* file : {"baseq2/maps/a.bsp", "ctf/maps/B.bsp", "ctf/maps/c.bsp", "zfile"})
             setup.installation.AddFile(file);
-        setup.installation.AddDirectory("Zaero");
+        for (const char* folder : {"Zaero", "x;quit", "x\"y", "x\ny", "x\ry"})
+            setup.installation.AddDirectory(folder);
         setup.server = {.Game = "ctf",
                         .PlayerMode = ServerConfig::SinglePlayer,
                         .MapMode = ServerConfig::SpecificMap,

@@ -217,6 +217,34 @@ private Q_SLOTS:
         QVERIFY(f.Script().startsWith("exec default.cfg\r\n"));
     }
 
+    // A game folder or script name that the game's console would split
+    // (its command line arguments become console commands, which nothing can
+    // quote) stops the launch before anything is written, naming the value.
+    void namesTheConsoleWouldSplit_data() {
+        QTest::addColumn<QString>("game");
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("named");
+        const auto row = [](const char* tag, QString game, QString script, QString named) {
+            QTest::newRow(tag) << game << script << named;
+        };
+        row("game, ;", "x;quit", "Corvale.cfg", "folder \"x;quit\"");
+        row("game, line break", "x\nquit", "Corvale.cfg", "\"x\u21B5quit\"");
+        row("script, quote", "ctf", "a\" +quit", "name \"a\" +quit\" (the");
+        row("script, CR LF", "ctf", "a\r\nquit", "\"a\u21B5quit\" (the");
+    }
+    void namesTheConsoleWouldSplit() {
+        QFETCH(QString, game);
+        QFETCH(QString, script);
+        QFETCH(QString, named);
+        Fixture f;
+        f.launcher.mServers[0].Game = game;
+        f.launcher.mLaunchConfig = script;
+        const Result<> written = f.launcher.WriteLaunchConfig(0, 0, f.defaultServer);
+        QVERIFY2(!written && written.Error().contains(named), qPrintable(written.Error()));
+        QVERIFY(QDir(f.install.Absolute("baseq2")).isEmpty());
+        QCOMPARE(FileBytes(f.install.Absolute("ctf/Corvale.cfg")), QByteArray("old"));
+    }
+
     // The profile file as the settings name it: what a load reports and
     // keeps, and whether the save at exit rewrites it. The file holds one
     // profile; the run adds a profile and a server configuration unless the

@@ -196,9 +196,38 @@ Result<QString> Launcher::LaunchConfigTarget(const QString& installed) const {
     return installed;
 }
 
+// The game reads its "+set game" and "+exec" arguments as console commands,
+// so a value there that the console would split runs commands of its own.
+Result<> Launcher::CheckConsoleArguments() const {
+    // A line break is shown as a visible mark, so the value stays on one line.
+    const auto shown = [](QString value) {
+        value.replace(QStringLiteral("\r\n"), QStringLiteral("\u21B5"));
+        value.replace(u'\r', u'\u21B5').replace(u'\n', u'\u21B5');
+        return value;
+    };
+    if (ScriptWriter::ConsoleWouldSplit(mGame.Game()))
+        return Result<>::Failure(
+            tr("The game folder \"%1\" of the server configuration cannot be passed to the "
+               "game: its console would read a ';', a '\"' or a line break in the name as the "
+               "end of a command and run the rest as commands of their own. Choose another "
+               "game folder.")
+                .arg(shown(mGame.Game())));
+    if (ScriptWriter::ConsoleWouldSplit(mLaunchConfig))
+        return Result<>::Failure(
+            tr("The launch config script name \"%1\" (the setting LaunchConfig) cannot be "
+               "passed to the game: its console would read a ';', a '\"' or a line break in the "
+               "name as the end of a command and run the rest as commands of their own. Give "
+               "the setting a plain file name.")
+                .arg(shown(mLaunchConfig)));
+    return {};
+}
+
 Result<> Launcher::WriteLaunchConfig(qint16 clientSelection, qint16 serverSelection,
                                      const ServerConfig& defaultServer) {
     SelectGame(serverSelection, defaultServer);
+    mWrittenLaunchConfig.clear();
+    if (const Result<> passable = CheckConsoleArguments(); !passable)
+        return passable;
     ScriptWriter script;
     if (!mDedicated) {
         if (clientSelection < 0 || clientSelection >= qint16(mClients.size())) {
@@ -218,7 +247,6 @@ Result<> Launcher::WriteLaunchConfig(qint16 clientSelection, qint16 serverSelect
         mServers.at(serverSelection).WriteToConfigFile(script, mGame);
     }
 
-    mWrittenLaunchConfig.clear();
     const QString installed = mGame.FilePath(mLaunchConfig, false);
     const Result<QString> path = LaunchConfigTarget(installed);
     // Rewritten at every launch: checked, but not synced to disk.

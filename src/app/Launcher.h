@@ -59,9 +59,11 @@ public:
     QString LaunchConfigPath() const;
     // Runs SelectGame and writes the launch config script for the selections
     // into the game directory. When that directory is read-only (a game
-    // installed by the system) the script goes into the user's game folder
-    // that the game searches first, so the command line stays the same. On
-    // failure a message naming the script and the reason.
+    // installed by the system) the script goes into the user game folder
+    // that the game program reads first, so the command line stays the same.
+    // On failure a message naming the script and the reason. A game folder or
+    // script name that the game's console would split stops it before
+    // anything is written.
     Result<> WriteLaunchConfig(qint16 clientSelection, qint16 serverSelection,
                                const ServerConfig& defaultServer);
     // Starts the game with the arguments; run after WriteLaunchConfig, so the
@@ -85,6 +87,7 @@ public:
     bool mClientOnly = false;
 
 private:
+    Result<> CheckConsoleArguments() const;
     Result<QString> LaunchConfigTarget(const QString& installed) const;
 
     QString mWrittenLaunchConfig;

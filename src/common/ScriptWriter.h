@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringView>
 
 // Builds the text of a game config script: plain lines, each ended with
 // CR LF. Text that holds its own line breaks (the user's extra commands) is
@@ -28,6 +29,19 @@ public:
             quoted = quoted || c.unicode() <= u' ' || c == u';';
         }
         return quoted ? u'"' + text + u'"' : text;
+    }
+
+    // True when the game's console would not read the text as one value of
+    // an unquoted command: ';' and a line break end the command, and a '"'
+    // starts or ends a quoted part. The game turns its command line
+    // arguments ("+set game NAME", "+exec NAME") into such commands, and
+    // nothing there can quote the value, so such a text must not be passed.
+    static bool ConsoleWouldSplit(QStringView text) {
+        for (const QChar c : text) {
+            if (c == u';' || c == u'\n' || c == u'\r' || c == u'"')
+                return true;
+        }
+        return false;
     }
 
 private:

@@ -2,6 +2,7 @@
 
 #include "ui_frmServer.h"
 
+#include "common/ScriptWriter.h"
 #include "common/TextViewer.h"
 #include "game/Quake2.h"
 #include "platform/Prompts.h"
@@ -141,7 +142,10 @@ bool frmServer::eventFilter(QObject* watched, QEvent* event) {
 
 void frmServer::FillSubgameList() {
     // Listings come sorted ignoring case, which is the order the list keeps.
-    const QStringList names = mGame.ListDirectories(QStringLiteral("*.*"));
+    QStringList names = mGame.ListDirectories(QStringLiteral("*.*"));
+    // The game gets the chosen folder on its command line, where a name that
+    // its console would split would run commands of its own.
+    names.removeIf([](const QString& name) { return ScriptWriter::ConsoleWouldSplit(name); });
     // Filling selects nothing, so it changes no subgame.
     const QSignalBlocker blocker(ui->cboSubgame);
     ui->cboSubgame->clear();

@@ -171,27 +171,40 @@ private Q_SLOTS:
     }
 
     // A game folder that cannot be written (a game installed by the system):
-    // the script goes into the first user game folder that the game searches
-    // before the installation, where the same command line finds it; without
-    // one the launch stops. "~" is the home folder, "" expects the failure.
+    // the script goes into the user game folder that the program reads before
+    // the installation (its own for Q2PRO and Yamagi, else the first existing
+    // one), where the same command line finds it; without one the launch
+    // stops. "~" is the home folder, "-" marks a file, "!" the expected error.
     void scriptOfAReadOnlyInstallation_data() {
+        QTest::addColumn<QString>("program");
         QTest::addColumn<QString>("userFolders");
         QTest::addColumn<QString>("game");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("yq2 first")
-            << ".quake2 .q2pro .yq2" << QString() << "~/.yq2/baseq2/Corvale.cfg";
-        QTest::newRow("mod holding the script") << ".quake2 .q2pro/ctf"
-                                                << "ctf"
-                                                << "~/.q2pro/ctf/Corvale.cfg";
-        QTest::newRow("no user folder") << QString() << QString() << QString();
+        const auto row = [](const char* tag, QString program, QString folders, QString game,
+                            QString expected) {
+            QTest::newRow(tag) << program << folders << game << expected;
+        };
+        row("yq2 first", "quake2", ".quake2 .q2pro .yq2", "", "~/.yq2/baseq2/Corvale.cfg");
+        row("mod holding the script", "quake2", ".quake2 .q2pro/ctf", "ctf",
+            "~/.q2pro/ctf/Corvale.cfg");
+        row("q2pro's own", "q2pro", ".yq2 .q2pro", "", "~/.q2pro/baseq2/Corvale.cfg");
+        row("yquake2's own, made", "/usr/games/yquake2", ".q2pro", "", "~/.yq2/baseq2/Corvale.cfg");
+        row("no user folder", "quake2", "", "", "!~/.yq2, ");
+        const QString notAFolder = "!~/.yq2 that should take the file instead is not a folder";
+        row("file for the first", "quake2", "-.yq2", "", notAFolder);
+        row("file for its own", "yquake2", "-.yq2 .q2pro", "", notAFolder);
     }
     void scriptOfAReadOnlyInstallation() {
         QFETCH(QString, userFolders);
         QFETCH(QString, expected);
         Fixture f;
         QTemporaryDir home;
-        for (const QString& folder : userFolders.split(' ', Qt::SkipEmptyParts))
-            QVERIFY(QDir(home.path()).mkpath(folder));
+        for (const QString& folder : userFolders.split(' ', Qt::SkipEmptyParts)) {
+            if (folder.startsWith('-'))
+                QVERIFY(QFile(home.filePath(folder.mid(1))).open(QIODevice::WriteOnly));
+            else
+                QVERIFY(QDir(home.path()).mkpath(folder));
+        }
         const QByteArray savedHome = qgetenv("HOME");
         qputenv("HOME", QFile::encodeName(home.path()));
         const QFile::Permissions readOnly = QFile::ReadOwner | QFile::ExeOwner;
@@ -204,16 +217,20 @@ private Q_SLOTS:
         });
         QFETCH(QString, game);
         f.defaultServer.Game = game;
+        QFETCH(QString, program);
+        f.game.SetExecutable(program);
+        expected.replace("~", home.path());
 
         const Result<> written = f.launcher.WriteLaunchConfig(-1, -1, f.defaultServer);
-        QCOMPARE(written.Ok(), !expected.isEmpty());
         QCOMPARE(FileBytes(f.install.Absolute("ctf/Corvale.cfg")), QByteArray("old"));
         QVERIFY(!QFile::exists(f.install.Absolute("baseq2/Corvale.cfg")));
-        if (expected.isEmpty()) {
-            QVERIFY(written.Error().contains(home.path() + "/.yq2, "));
+        if (expected.startsWith('!')) {
+            QVERIFY2(!written && written.Error().contains(expected.mid(1)),
+                     qPrintable(written.Error()));
             return;
         }
-        QCOMPARE(f.launcher.LaunchConfigPath(), expected.replace("~", home.path()));
+        QVERIFY2(written, qPrintable(written.Error()));
+        QCOMPARE(f.launcher.LaunchConfigPath(), expected);
         QVERIFY(f.Script().startsWith("exec default.cfg\r\n"));
     }
 

@@ -189,7 +189,8 @@ Result<QString> Launcher::LaunchConfigTarget(const QString& installed) const {
         const bool inCurrentGame =
             !mGame.Game().isEmpty() &&
             installed.startsWith(mGame.Path() + mGame.Game() + Quake2::Separator());
-        return UserGameFolder::FilePath(inCurrentGame ? mGame.Game() : QStringLiteral("baseq2"),
+        return UserGameFolder::FilePath(mGame.Executable(),
+                                        inCurrentGame ? mGame.Game() : QStringLiteral("baseq2"),
                                         mLaunchConfig);
     }
 #endif

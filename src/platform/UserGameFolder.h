@@ -5,8 +5,9 @@
 #include <QString>
 
 // The per-user game folders that the Linux engines search before the game
-// installation (~/.yq2, ~/.q2pro, ~/.quake2). A file the game must find but
-// that cannot go into a read-only installation is written there instead.
+// installation (~/.yq2 for Yamagi Quake II, ~/.q2pro for Q2PRO, ~/.quake2).
+// A file the game must find but that cannot go into a read-only installation
+// is written there instead.
 namespace UserGameFolder {
 
 // True when the user may create files in the folder. The superuser, whom the
@@ -15,8 +16,11 @@ namespace UserGameFolder {
 bool IsWritable(const QString& folder);
 
 // The path of fileName in the game directory game ("baseq2" or a mod) of the
-// first existing per-user game folder, creating the folders it needs. Fails
-// when none of the per-user game folders exists or a folder cannot be made.
-Result<QString> FilePath(const QString& game, const QString& fileName);
+// user game folder that program (the game's executable) reads: its own for
+// an engine known by its program name (created when missing, as the engine
+// itself would), else the first existing one; the folders it needs are
+// created. Fails when there is no such folder, when it is not a folder, or
+// when a folder cannot be made.
+Result<QString> FilePath(const QString& program, const QString& game, const QString& fileName);
 
 } // namespace UserGameFolder

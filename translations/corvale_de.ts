@@ -81,6 +81,14 @@
         <source>The launch config script %1 could not be written: %2</source>
         <translation>Das Startskript %1 konnte nicht geschrieben werden: %2</translation>
     </message>
+    <message>
+        <source>The game folder &quot;%1&quot; of the server configuration cannot be passed to the game: its console would read a &apos;;&apos;, a &apos;&quot;&apos; or a line break in the name as the end of a command and run the rest as commands of their own. Choose another game folder.</source>
+        <translation>Der Spielordner &quot;%1&quot; der Serverkonfiguration kann nicht an das Spiel übergeben werden: Seine Konsole würde ein &apos;;&apos;, ein &apos;&quot;&apos; oder einen Zeilenumbruch im Namen als Ende eines Befehls lesen und den Rest als eigene Befehle ausführen. Wählen Sie einen anderen Spielordner.</translation>
+    </message>
+    <message>
+        <source>The launch config script name &quot;%1&quot; (the setting LaunchConfig) cannot be passed to the game: its console would read a &apos;;&apos;, a &apos;&quot;&apos; or a line break in the name as the end of a command and run the rest as commands of their own. Give the setting a plain file name.</source>
+        <translation>Der Name des Startskripts &quot;%1&quot; (die Einstellung LaunchConfig) kann nicht an das Spiel übergeben werden: Seine Konsole würde ein &apos;;&apos;, ein &apos;&quot;&apos; oder einen Zeilenumbruch im Namen als Ende eines Befehls lesen und den Rest als eigene Befehle ausführen. Geben Sie der Einstellung einen einfachen Dateinamen.</translation>
+    </message>
 </context>
 <context>
     <name>Main</name>
@@ -243,6 +251,10 @@ Der Texteditor lässt sich unter Ansicht &gt; Optionen ändern.</translation>
     <message>
         <source>the game folder is read-only, and none of the user game folders %1 exists to take the file instead</source>
         <translation>der Spielordner ist schreibgeschützt, und keiner der Spielordner des Benutzers %1 ist vorhanden, um die Datei stattdessen aufzunehmen</translation>
+    </message>
+    <message>
+        <source>the game folder is read-only, and the user game folder %1 that should take the file instead is not a folder; remove or rename it</source>
+        <translation>der Spielordner ist schreibgeschützt, und der Spielordner des Benutzers %1, der die Datei stattdessen aufnehmen soll, ist kein Ordner; entfernen Sie ihn oder benennen Sie ihn um</translation>
     </message>
 </context>
 <context>

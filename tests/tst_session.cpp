@@ -85,8 +85,8 @@ private Q_SLOTS:
 
     // A second copy with the same settings brings the first forward and
     // writes nothing; a copy killed outright leaves a lock the next one takes
-    // over; a kill -TERM saves as a close does.
-    void oneCopyPerSettingsFolderAndSavedOnTerm() {
+    // over.
+    void oneCopyPerSettingsFolder() {
         QTemporaryDir root;
         QVERIFY(QDir().mkpath(root.filePath("work")));
         const QString conf = root.filePath("config/Corvale/Corvale.conf");
@@ -104,16 +104,40 @@ private Q_SLOTS:
         first.reset();
         Copy third(root.path());
         QVERIFY(third.Running());
-        ::kill(pid_t(third.mProcess.processId()), SIGTERM);
-        QVERIFY(third.mProcess.waitForFinished(30000));
-        QCOMPARE(third.mProcess.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(third.mProcess.exitCode(), 0);
+    }
+
+    // A logout, shutdown or kill while the default server configuration's
+    // dialog is open after Launch saves as a close does and starts no game:
+    // the user never confirmed that launch.
+    void sessionEndInTheLaunchDialog_data() {
+        QTest::addColumn<int>("signal");
+        QTest::newRow("TERM") << SIGTERM;
+        QTest::newRow("HUP") << SIGHUP;
+        QTest::newRow("INT") << SIGINT;
+    }
+    void sessionEndInTheLaunchDialog() {
+        QFETCH(int, signal);
+        QTemporaryDir root;
+        QVERIFY(QDir().mkpath(root.filePath("work")));
+        FakeInstallation install;
+        install.AddDirectory("baseq2");
+        install.InstallGame("quake2");
+        const QString conf = root.filePath("config/Corvale/Corvale.conf");
+        QSettings(conf, QSettings::IniFormat).setValue("Options/Path", install.Path());
+
+        Copy copy(root.path(), "--press-launch");
+        QVERIFY(copy.Running());
+        ::kill(pid_t(copy.mProcess.processId()), signal);
+        QVERIFY(copy.mProcess.waitForFinished(30000));
+        QCOMPARE(copy.mProcess.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(copy.mProcess.exitCode(), 0);
+        // The launch script is written before the game starts.
+        QCOMPARE(QDir(install.Absolute("baseq2")).entryList(QDir::Files), QStringList());
+        QVERIFY(!QFile::exists(install.Absolute("fakegame.log")));
         QCOMPARE(QDir(root.filePath("work")).entryList(QDir::Files),
                  QStringList({"cvclients.dat", "cvremotes.dat", "cvservers.dat"}));
         QSettings saved(conf, QSettings::IniFormat);
-        QCOMPARE(saved.value("Settings/LaunchType").toString(), QStringLiteral("2"));
         QCOMPARE(saved.value("Settings/MainLeft").toString(), QStringLiteral("1005"));
-        QCOMPARE(saved.value("Options/CloseOnLaunch").toString(), QStringLiteral("False"));
     }
 
     // A copy that holds the lock but does not answer: the second one says so.
@@ -198,16 +222,21 @@ private Q_SLOTS:
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     const QByteArray mode = argc > 1 ? argv[1] : "";
-    if (mode == "--run-corvale" || mode == "--launch-corvale") {
-        // Corvale as a user starts it; tells the test once its event loop runs.
-        QTimer::singleShot(0, [] {
-            std::puts("running");
-            std::fflush(stdout);
+    if (mode == "--run-corvale" || mode == "--launch-corvale" || mode == "--press-launch") {
+        // Corvale as a user starts it; tells the test once its event loop
+        // runs (with --press-launch: in the dialog that Launch opens).
+        QTimer::singleShot(0, [mode] {
+            QTimer::singleShot(0, [] {
+                std::puts("running");
+                std::fflush(stdout);
+            });
+            if (mode == "--press-launch")
+                gMainForm->LaunchGame();
         });
         QApplication::setApplicationName("Corvale");
         QApplication::setOrganizationName("Corvale");
         return Main(application,
-                    mode == "--run-corvale" ? StartMode::Window : StartMode::LaunchOnly);
+                    mode == "--launch-corvale" ? StartMode::LaunchOnly : StartMode::Window);
     }
     ApplyLook(application);
     SessionTest test;

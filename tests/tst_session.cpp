@@ -1,4 +1,5 @@
 #include "app/Main.h"
+#include "app/SingleInstance.h"
 #include "app/frmCorvale.h"
 #include "common/RecordWriter.h"
 #include "game/Quake2.h"
@@ -6,13 +7,17 @@
 #include "support/ScriptedPrompts.h"
 #include "support/TestSupport.h"
 
+#include <QLocalServer>
+#include <QLocalSocket>
 #include <QLockFile>
 #include <QProcess>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTimer>
 
 #include <csignal>
 #include <cstdio>
+#include <unistd.h>
 
 namespace {
 
@@ -49,6 +54,9 @@ private:
     TemporarySettings mSettings;
 
     QString SettingsFolder() const { return QFileInfo(SettingsStore::FileName()).path(); }
+    static QString RuntimeFolder() {
+        return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    }
 
 private Q_SLOTS:
     void init() { mSettings.Clear(); }
@@ -154,6 +162,79 @@ private Q_SLOTS:
         QCOMPARE(prompts.messages, QStringList{"Corvale is already running"});
         QCOMPARE(QDir(SettingsFolder()).entryList(QDir::Files), before);
         QCOMPARE(QDir(work.path()).entryList(QDir::Files), QStringList());
+    }
+
+    // A settings folder that cannot hold the lock file (a file has its name,
+    // which fails for root too): Corvale says why and does not start.
+    void lockFolderThatCannotBeMade() {
+        QDir(SettingsFolder()).removeRecursively();
+        QVERIFY(QFile(SettingsFolder()).open(QIODevice::WriteOnly));
+        ScriptedPrompts prompts;
+        const int status = Main(*qApp);
+        QFile::remove(SettingsFolder());
+        QCOMPARE(status, 1);
+        QCOMPARE(prompts.messages,
+                 QStringList{"Corvale cannot start: the settings folder " + SettingsFolder() +
+                             " cannot hold its lock file (the folder cannot be created)."});
+    }
+
+    // Two copies started at the same moment: the lock holder may not listen
+    // yet when the later copy asks. The later one waits and brings it forward.
+    void copyStartedAtTheSameMoment() {
+        QVERIFY(QDir().mkpath(SettingsFolder()));
+        auto lock = std::make_unique<QLockFile>(SettingsFolder() + "/Corvale.instance.lock");
+        QVERIFY(lock->tryLock());
+        std::unique_ptr<SingleInstance> first;
+        int forwarded = 0;
+        QObject scope;
+        // Runs once the later copy has found nobody listening.
+        QTimer::singleShot(0, &scope, [&] {
+            lock.reset();
+            first = std::make_unique<SingleInstance>(SettingsFolder(), RuntimeFolder());
+            connect(first.get(), &SingleInstance::forwardRequested, [&] { ++forwarded; });
+        });
+        ScriptedPrompts prompts;
+        QCOMPARE(Main(*qApp), 0);
+        QCOMPARE(forwarded, 1);
+    }
+
+    // Another user on the machine (the test takes the identity of the user
+    // nobody for a moment) can neither take the socket's name, nor answer in
+    // the running copy's place, nor ask it to come forward.
+    void anotherUserCannotInterceptOrAsk() {
+        if (::geteuid() != 0)
+            QSKIP("taking another user's identity needs root");
+        QVERIFY(QDir().mkpath(SettingsFolder()));
+        auto lock = std::make_unique<QLockFile>(SettingsFolder() + "/Corvale.instance.lock");
+        QVERIFY(lock->tryLock());
+        const SingleInstance inRuntime(SettingsFolder(), RuntimeFolder());
+        // Without a runtime folder the name lies in the shared temporary one.
+        SingleInstance later(SettingsFolder(), QString());
+        QLocalServer squatter;
+        QVERIFY(::seteuid(65534) == 0);
+        const bool runtimeNameTaken = QLocalServer().listen(inRuntime.ServerName());
+        const bool sharedNameTaken = squatter.listen(later.ServerName());
+        QVERIFY(::seteuid(0) == 0);
+        QVERIFY(!runtimeNameTaken);
+        QVERIFY(sharedNameTaken);
+        connect(&squatter, &QLocalServer::newConnection,
+                [&] { squatter.nextPendingConnection()->write("ok\n"); });
+        QVERIFY(!later.BringRunningCopyForward());
+
+        lock.reset();
+        SingleInstance first(SettingsFolder(), QString());
+        int forwarded = 0;
+        connect(&first, &SingleInstance::forwardRequested, [&] { ++forwarded; });
+        // As on a system that ignores a socket's access rights.
+        QVERIFY(QFile::setPermissions(QDir::temp().filePath(first.ServerName()),
+                                      QFileDevice::Permissions(0x7777)));
+        QLocalSocket knock;
+        QVERIFY(::seteuid(65534) == 0);
+        knock.connectToServer(first.ServerName());
+        QVERIFY(::seteuid(0) == 0);
+        knock.write("forward\n");
+        QTRY_COMPARE(knock.state(), QLocalSocket::UnconnectedState);
+        QCOMPARE(forwarded, 0);
     }
 
     // A settings folder that cannot be made (a file has its name) is

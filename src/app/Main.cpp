@@ -12,12 +12,25 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+namespace {
+
+// The user's own folder for the single-instance socket. Windows names pipes,
+// not files; a pipe gets access for this user only instead.
+QString RuntimeFolder() {
+#ifdef Q_OS_UNIX
+    return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+#else
+    return QString();
+#endif
+}
+
+} // namespace
+
 int Main(QApplication& application, StartMode mode) {
     ApplyLook(application);
     // Listening starts before the slower work, so that a copy started at the
     // same moment is answered.
-    SingleInstance instance(QFileInfo(SettingsStore::FileName()).absolutePath(),
-                            QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation));
+    SingleInstance instance(QFileInfo(SettingsStore::FileName()).absolutePath(), RuntimeFolder());
     if (!instance.Problem().isEmpty()) {
         Prompts::Message(nullptr, instance.Problem(), Prompts::Icon::Warning);
         return 1;

@@ -1,4 +1,5 @@
 #include "app/Main.h"
+#include "app/SingleInstance.h"
 #include "app/frmCorvale.h"
 #include "common/RecordWriter.h"
 #include "game/Quake2.h"
@@ -6,13 +7,17 @@
 #include "support/ScriptedPrompts.h"
 #include "support/TestSupport.h"
 
+#include <QLocalServer>
+#include <QLocalSocket>
 #include <QLockFile>
 #include <QProcess>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTimer>
 
 #include <csignal>
 #include <cstdio>
+#include <unistd.h>
 
 namespace {
 
@@ -49,6 +54,9 @@ private:
     TemporarySettings mSettings;
 
     QString SettingsFolder() const { return QFileInfo(SettingsStore::FileName()).path(); }
+    static QString RuntimeFolder() {
+        return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    }
 
 private Q_SLOTS:
     void init() { mSettings.Clear(); }
@@ -85,8 +93,8 @@ private Q_SLOTS:
 
     // A second copy with the same settings brings the first forward and
     // writes nothing; a copy killed outright leaves a lock the next one takes
-    // over; a kill -TERM saves as a close does.
-    void oneCopyPerSettingsFolderAndSavedOnTerm() {
+    // over.
+    void oneCopyPerSettingsFolder() {
         QTemporaryDir root;
         QVERIFY(QDir().mkpath(root.filePath("work")));
         const QString conf = root.filePath("config/Corvale/Corvale.conf");
@@ -104,16 +112,40 @@ private Q_SLOTS:
         first.reset();
         Copy third(root.path());
         QVERIFY(third.Running());
-        ::kill(pid_t(third.mProcess.processId()), SIGTERM);
-        QVERIFY(third.mProcess.waitForFinished(30000));
-        QCOMPARE(third.mProcess.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(third.mProcess.exitCode(), 0);
+    }
+
+    // A logout, shutdown or kill while the default server configuration's
+    // dialog is open after Launch saves as a close does and starts no game:
+    // the user never confirmed that launch.
+    void sessionEndInTheLaunchDialog_data() {
+        QTest::addColumn<int>("signal");
+        QTest::newRow("TERM") << SIGTERM;
+        QTest::newRow("HUP") << SIGHUP;
+        QTest::newRow("INT") << SIGINT;
+    }
+    void sessionEndInTheLaunchDialog() {
+        QFETCH(int, signal);
+        QTemporaryDir root;
+        QVERIFY(QDir().mkpath(root.filePath("work")));
+        FakeInstallation install;
+        install.AddDirectory("baseq2");
+        install.InstallGame("quake2");
+        const QString conf = root.filePath("config/Corvale/Corvale.conf");
+        QSettings(conf, QSettings::IniFormat).setValue("Options/Path", install.Path());
+
+        Copy copy(root.path(), "--press-launch");
+        QVERIFY(copy.Running());
+        ::kill(pid_t(copy.mProcess.processId()), signal);
+        QVERIFY(copy.mProcess.waitForFinished(30000));
+        QCOMPARE(copy.mProcess.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(copy.mProcess.exitCode(), 0);
+        // The launch script is written before the game starts.
+        QCOMPARE(QDir(install.Absolute("baseq2")).entryList(QDir::Files), QStringList());
+        QVERIFY(!QFile::exists(install.Absolute("fakegame.log")));
         QCOMPARE(QDir(root.filePath("work")).entryList(QDir::Files),
                  QStringList({"cvclients.dat", "cvremotes.dat", "cvservers.dat"}));
         QSettings saved(conf, QSettings::IniFormat);
-        QCOMPARE(saved.value("Settings/LaunchType").toString(), QStringLiteral("2"));
         QCOMPARE(saved.value("Settings/MainLeft").toString(), QStringLiteral("1005"));
-        QCOMPARE(saved.value("Options/CloseOnLaunch").toString(), QStringLiteral("False"));
     }
 
     // A copy that holds the lock but does not answer: the second one says so.
@@ -130,6 +162,79 @@ private Q_SLOTS:
         QCOMPARE(prompts.messages, QStringList{"Corvale is already running"});
         QCOMPARE(QDir(SettingsFolder()).entryList(QDir::Files), before);
         QCOMPARE(QDir(work.path()).entryList(QDir::Files), QStringList());
+    }
+
+    // A settings folder that cannot hold the lock file (a file has its name,
+    // which fails for root too): Corvale says why and does not start.
+    void lockFolderThatCannotBeMade() {
+        QDir(SettingsFolder()).removeRecursively();
+        QVERIFY(QFile(SettingsFolder()).open(QIODevice::WriteOnly));
+        ScriptedPrompts prompts;
+        const int status = Main(*qApp);
+        QFile::remove(SettingsFolder());
+        QCOMPARE(status, 1);
+        QCOMPARE(prompts.messages,
+                 QStringList{"Corvale cannot start: the settings folder " + SettingsFolder() +
+                             " cannot hold its lock file (the folder cannot be created)."});
+    }
+
+    // Two copies started at the same moment: the lock holder may not listen
+    // yet when the later copy asks. The later one waits and brings it forward.
+    void copyStartedAtTheSameMoment() {
+        QVERIFY(QDir().mkpath(SettingsFolder()));
+        auto lock = std::make_unique<QLockFile>(SettingsFolder() + "/Corvale.instance.lock");
+        QVERIFY(lock->tryLock());
+        std::unique_ptr<SingleInstance> first;
+        int forwarded = 0;
+        QObject scope;
+        // Runs once the later copy has found nobody listening.
+        QTimer::singleShot(0, &scope, [&] {
+            lock.reset();
+            first = std::make_unique<SingleInstance>(SettingsFolder(), RuntimeFolder());
+            connect(first.get(), &SingleInstance::forwardRequested, [&] { ++forwarded; });
+        });
+        ScriptedPrompts prompts;
+        QCOMPARE(Main(*qApp), 0);
+        QCOMPARE(forwarded, 1);
+    }
+
+    // Another user on the machine (the test takes the identity of the user
+    // nobody for a moment) can neither take the socket's name, nor answer in
+    // the running copy's place, nor ask it to come forward.
+    void anotherUserCannotInterceptOrAsk() {
+        if (::geteuid() != 0)
+            QSKIP("taking another user's identity needs root");
+        QVERIFY(QDir().mkpath(SettingsFolder()));
+        auto lock = std::make_unique<QLockFile>(SettingsFolder() + "/Corvale.instance.lock");
+        QVERIFY(lock->tryLock());
+        const SingleInstance inRuntime(SettingsFolder(), RuntimeFolder());
+        // Without a runtime folder the name lies in the shared temporary one.
+        SingleInstance later(SettingsFolder(), QString());
+        QLocalServer squatter;
+        QVERIFY(::seteuid(65534) == 0);
+        const bool runtimeNameTaken = QLocalServer().listen(inRuntime.ServerName());
+        const bool sharedNameTaken = squatter.listen(later.ServerName());
+        QVERIFY(::seteuid(0) == 0);
+        QVERIFY(!runtimeNameTaken);
+        QVERIFY(sharedNameTaken);
+        connect(&squatter, &QLocalServer::newConnection,
+                [&] { squatter.nextPendingConnection()->write("ok\n"); });
+        QVERIFY(!later.BringRunningCopyForward());
+
+        lock.reset();
+        SingleInstance first(SettingsFolder(), QString());
+        int forwarded = 0;
+        connect(&first, &SingleInstance::forwardRequested, [&] { ++forwarded; });
+        // As on a system that ignores a socket's access rights.
+        QVERIFY(QFile::setPermissions(QDir::temp().filePath(first.ServerName()),
+                                      QFileDevice::Permissions(0x7777)));
+        QLocalSocket knock;
+        QVERIFY(::seteuid(65534) == 0);
+        knock.connectToServer(first.ServerName());
+        QVERIFY(::seteuid(0) == 0);
+        knock.write("forward\n");
+        QTRY_COMPARE(knock.state(), QLocalSocket::UnconnectedState);
+        QCOMPARE(forwarded, 0);
     }
 
     // A settings folder that cannot be made (a file has its name) is
@@ -198,16 +303,21 @@ private Q_SLOTS:
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     const QByteArray mode = argc > 1 ? argv[1] : "";
-    if (mode == "--run-corvale" || mode == "--launch-corvale") {
-        // Corvale as a user starts it; tells the test once its event loop runs.
-        QTimer::singleShot(0, [] {
-            std::puts("running");
-            std::fflush(stdout);
+    if (mode == "--run-corvale" || mode == "--launch-corvale" || mode == "--press-launch") {
+        // Corvale as a user starts it; tells the test once its event loop
+        // runs (with --press-launch: in the dialog that Launch opens).
+        QTimer::singleShot(0, [mode] {
+            QTimer::singleShot(0, [] {
+                std::puts("running");
+                std::fflush(stdout);
+            });
+            if (mode == "--press-launch")
+                gMainForm->LaunchGame();
         });
         QApplication::setApplicationName("Corvale");
         QApplication::setOrganizationName("Corvale");
         return Main(application,
-                    mode == "--run-corvale" ? StartMode::Window : StartMode::LaunchOnly);
+                    mode == "--launch-corvale" ? StartMode::LaunchOnly : StartMode::Window);
     }
     ApplyLook(application);
     SessionTest test;

@@ -213,6 +213,25 @@ Grund: %3</translation>
     </message>
 </context>
 <context>
+    <name>SingleInstance</name>
+    <message>
+        <source>the folder cannot be created</source>
+        <translation>der Ordner kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>the folder cannot be written</source>
+        <translation>der Ordner ist nicht beschreibbar</translation>
+    </message>
+    <message>
+        <source>the lock file cannot be written</source>
+        <translation>die Sperrdatei kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Corvale cannot start: the settings folder %1 cannot hold its lock file (%2).</source>
+        <translation>Corvale kann nicht starten: Der Einstellungsordner %1 kann seine Sperrdatei nicht aufnehmen (%2).</translation>
+    </message>
+</context>
+<context>
     <name>StatusQuery</name>
     <message>
         <source>no address</source>

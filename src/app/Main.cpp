@@ -10,10 +10,31 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QStandardPaths>
+
+namespace {
+
+// The user's own folder for the single-instance socket. Windows names pipes,
+// not files; a pipe gets access for this user only instead.
+QString RuntimeFolder() {
+#ifdef Q_OS_UNIX
+    return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+#else
+    return QString();
+#endif
+}
+
+} // namespace
 
 int Main(QApplication& application, StartMode mode) {
     ApplyLook(application);
-    SingleInstance instance(QFileInfo(SettingsStore::FileName()).absolutePath());
+    // Listening starts before the slower work, so that a copy started at the
+    // same moment is answered.
+    SingleInstance instance(QFileInfo(SettingsStore::FileName()).absolutePath(), RuntimeFolder());
+    if (!instance.Problem().isEmpty()) {
+        Prompts::Message(nullptr, instance.Problem(), Prompts::Icon::Warning);
+        return 1;
+    }
     if (!instance.IsFirst()) {
         if (mode == StartMode::Window && instance.BringRunningCopyForward())
             return 0;
@@ -27,6 +48,15 @@ int Main(QApplication& application, StartMode mode) {
     {
         frmCorvale mainForm(game);
         gMainForm = &mainForm;
+        // A request may come while the window loads (a warning there runs the
+        // event loop): the window comes forward once shown.
+        bool forwardPending = false;
+        QObject::connect(&instance, &SingleInstance::forwardRequested, &mainForm, [&] {
+            if (mainForm.isVisible())
+                mainForm.BringForward();
+            else
+                forwardPending = true;
+        });
         mainForm.Load();
         if (mode == StartMode::LaunchOnly) {
             gMainForm = nullptr;
@@ -34,8 +64,8 @@ int Main(QApplication& application, StartMode mode) {
             return mainForm.LaunchGame() ? 0 : 1;
         }
         mainForm.show();
-        QObject::connect(&instance, &SingleInstance::forwardRequested, &mainForm,
-                         &frmCorvale::BringForward);
+        if (forwardPending)
+            mainForm.BringForward();
         // A logout, shutdown or kill saves as a normal close does, then ends
         // the run, also from inside a dialog.
         SessionEnd sessionEnd(application);

@@ -6,7 +6,8 @@ class QApplication;
 // then brought forward, and nothing is written), creates the game object and
 // the main window, shows the window and runs until it is closed or the
 // session ends. Returns the process exit code: 0 after a run, and for a later
-// copy 0 when the running one came forward, 1 when it only said so.
+// copy 0 when the running one came forward, 1 when it only said so; 1 when
+// the settings folder cannot hold the lock file (the user is told why).
 // LaunchOnly loads the window without showing it and launches the game with
 // the saved selections: 0 when the game started, 1 otherwise.
 enum class StartMode { Window, LaunchOnly };

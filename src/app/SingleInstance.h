@@ -5,19 +5,32 @@
 #include <QObject>
 #include <QString>
 
+class QLocalSocket;
+
 // One running Corvale per settings folder. The first copy holds a lock file in
 // that folder for the object's life (a lock left by a copy that died is taken
-// over) and listens on a local socket whose name follows from the folder's
-// path; a later copy asks it through that socket to bring its window forward.
+// over) and listens on a local socket named after the folder's path; a later
+// copy asks it through that socket to bring its window forward. The socket
+// lies in the user's runtime folder when there is one (only this user can
+// reach it), else in the shared temporary folder with access for this user
+// only; both ends also check that the other runs as this user where the
+// platform tells.
 class SingleInstance : public QObject {
     Q_OBJECT
 public:
-    explicit SingleInstance(const QString& settingsFolder);
+    // runtimeFolder: the user's own folder for sockets, or empty for none.
+    SingleInstance(const QString& settingsFolder, const QString& runtimeFolder);
 
-    // True unless another copy runs with the same settings.
+    // Why Corvale cannot run with these settings (the folder cannot hold the
+    // lock file); empty when it can.
+    const QString& Problem() const { return mProblem; }
+    // True when this copy holds the lock; false for a later copy and when
+    // there is a problem.
     bool IsFirst() const { return mFirst; }
-    // For a later copy: asks the running one to come forward; true when it
-    // answered within a moment.
+    // The local socket's name.
+    const QString& ServerName() const { return mServerName; }
+    // For a later copy: asks the running one to come forward, waiting a short
+    // while for it to listen; true when it answered.
     bool BringRunningCopyForward();
 
 Q_SIGNALS:
@@ -25,11 +38,13 @@ Q_SIGNALS:
     void forwardRequested();
 
 private:
-    bool SomeoneListens() const;
+    bool ConnectToRunningCopy(QLocalSocket& socket) const;
     void Listen();
+    void Answer(QLocalSocket* socket);
 
     QLockFile mLock;
-    QString mSocketName;
+    QString mServerName;
     QLocalServer mServer;
+    QString mProblem;
     bool mFirst = true;
 };

@@ -358,6 +358,11 @@ bool frmCorvale::LaunchGame() {
     if (ServerSelection() < 0 && !mLauncher.mClientOnly) {
         frmServer dialog(*mDefaultServer, mGame, *mOptions, this);
         dialog.exec();
+        // The session ended while the dialog was open (the window has been
+        // unloaded and everything stored): the user never confirmed this
+        // launch.
+        if (mUnloaded)
+            return false;
     }
     if (const Result<> written =
             mLauncher.WriteLaunchConfig(ClientSelection(), ServerSelection(), *mDefaultServer);

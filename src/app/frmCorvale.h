@@ -44,7 +44,8 @@ public:
 
     // The Launch command: settles the lists, asks for the default server
     // configuration when none is selected, writes the script and starts the
-    // game. True when the game was started. Works with the window hidden.
+    // game; a session that ends while that dialog is open starts nothing.
+    // True when the game was started. Works with the window hidden.
     bool LaunchGame();
 
     std::unique_ptr<Options> mOptions;

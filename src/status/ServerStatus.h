@@ -34,7 +34,8 @@ public:
     StatusOutcome outcome = StatusOutcome::NoAnswer;
     // Why no request could be sent ("invalid port", "unknown host"); empty otherwise.
     QString problem;
-    // Round trip in milliseconds; -1 without a reply.
+    // Milliseconds from the first request to the reply (after a resend too,
+    // so it is never shorter than the real wait); -1 without a reply.
     int pingMs = -1;
     QMap<QString, QString> info;
     QList<PlayerStatus> players;

@@ -13,6 +13,11 @@ namespace {
 // flood of datagrams cannot hold up the timers or the window.
 constexpr int kReadBurst = 64;
 
+// Room in the kernel for replies that arrive while the event loop is busy:
+// hundreds of servers answering at once would overflow the usual default of
+// about 200 KB. The system may grant less.
+constexpr int kReceiveBufferBytes = 2 * 1024 * 1024;
+
 } // namespace
 
 // One address being asked. Also the context of its host lookup, so that a
@@ -28,13 +33,18 @@ public:
     bool retried = false;
     bool done = false;
     QElapsedTimer sinceStart;
-    QElapsedTimer sinceSend;
+    // Runs from the first request, so that a reply to the first request that
+    // arrives after the resend does not show a shorter ping than it took.
+    QElapsedTimer sinceFirstSend;
     QTimer timer;
 };
 
 StatusQuery::StatusQuery(QObject* parent) : QObject(parent) {
     if (!mSocket.bind(QHostAddress::AnyIPv4, 0))
         mSocketProblem = mSocket.errorString();
+    else
+        mSocket.setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption,
+                                kReceiveBufferBytes);
     connect(&mSocket, &QUdpSocket::readyRead, this, &StatusQuery::ReadReplies);
 }
 
@@ -109,7 +119,8 @@ void StatusQuery::Resolved(Request* request, const QHostInfo& host) {
 }
 
 void StatusQuery::Send(Request* request) {
-    request->sinceSend.start();
+    if (!request->sinceFirstSend.isValid())
+        request->sinceFirstSend.start();
     if (mSocket.writeDatagram(StatusRequest(), request->host, request->port) < 0) {
         // Reported from the event loop, never from within Query().
         request->status.problem = mSocket.errorString();
@@ -135,10 +146,16 @@ void StatusQuery::TimerFired(Request* request) {
         request->timer.start(left);
 }
 
+// Reads at most kReadBurst datagrams, then lets other events have their
+// turn; the socket announces those still waiting on the next turn, but only
+// once something has been read since its last readyRead(). So reading happens
+// here alone, and always at least once: a read elsewhere could empty the
+// socket just before a readyRead() already on its way, which would then read
+// nothing and leave the socket silent for good.
 void StatusQuery::ReadReplies() {
-    mReadQueued = false;
     QByteArray datagram(kMaxStatusReplyBytes + 1, Qt::Uninitialized);
-    for (int read = 0; read < kReadBurst && mSocket.hasPendingDatagrams(); ++read) {
+    int read = 0;
+    do {
         QHostAddress sender;
         quint16 senderPort = 0;
         // A longer datagram is cut to the buffer; the parser sees it is too long.
@@ -154,17 +171,13 @@ void StatusQuery::ReadReplies() {
                 continue;
             request->status.outcome =
                 reply.wellFormed ? StatusOutcome::Answered : StatusOutcome::BadReply;
-            request->status.pingMs = static_cast<int>(request->sinceSend.elapsed());
+            request->status.pingMs = static_cast<int>(request->sinceFirstSend.elapsed());
             request->status.info = reply.info;
             request->status.players = reply.players;
             request->status.answeredAt = QDateTime::currentDateTime();
             Finish(request);
         }
-    }
-    if (mSocket.hasPendingDatagrams() && !mReadQueued) {
-        mReadQueued = true;
-        QMetaObject::invokeMethod(this, &StatusQuery::ReadReplies, Qt::QueuedConnection);
-    }
+    } while (++read < kReadBurst && mSocket.hasPendingDatagrams());
 }
 
 void StatusQuery::Finish(Request* request) {

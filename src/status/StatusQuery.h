@@ -54,5 +54,4 @@ private:
     int mMaxInFlight = 64;
     QQueue<QString> mWaiting;
     QList<Request*> mInFlight;
-    bool mReadQueued = false;
 };

@@ -15,9 +15,9 @@ FakeGameServers::~FakeGameServers() {
     mThread.wait();
 }
 
-quint16 FakeGameServers::Add(const QByteArray& reply, bool fromOtherPort) {
-    auto requests = std::make_unique<std::atomic<int>>(0);
-    std::atomic<int>* count = requests.get();
+quint16 FakeGameServers::Add(const QByteArray& reply, Quirk quirk) {
+    auto requests = std::make_unique<RequestLog>();
+    RequestLog* log = requests.get();
     quint16 port = 0;
     QMetaObject::invokeMethod(
         mHost,
@@ -25,19 +25,24 @@ quint16 FakeGameServers::Add(const QByteArray& reply, bool fromOtherPort) {
             auto* socket = new QUdpSocket(mHost);
             socket->bind(QHostAddress::LocalHost, 0);
             port = socket->localPort();
-            QUdpSocket* sender = socket;
-            if (fromOtherPort) {
-                sender = new QUdpSocket(mHost);
-                sender->bind(QHostAddress::LocalHost, 0);
-            }
+            auto* other = new QUdpSocket(mHost);
+            other->bind(QHostAddress::LocalHost, 0);
             QObject::connect(socket, &QUdpSocket::readyRead, socket, [=] {
                 while (socket->hasPendingDatagrams()) {
                     const QNetworkDatagram request = socket->receiveDatagram();
                     if (!request.data().startsWith("\xff\xff\xff\xffstatus"))
                         continue;
-                    ++*count;
-                    if (!reply.isEmpty())
-                        sender->writeDatagram(reply, request.senderAddress(), request.senderPort());
+                    const std::lock_guard lock(log->mutex);
+                    log->times.push_back(std::chrono::steady_clock::now());
+                    const bool first = log->times.size() == 1;
+                    const auto send = [&](QUdpSocket* from, const QByteArray& bytes) {
+                        from->writeDatagram(bytes, request.senderAddress(), request.senderPort());
+                    };
+                    if (first && quirk == Quirk::FloodsFirst)
+                        for (int junk = 0; junk < 3000; ++junk)
+                            send(other, GameReply("\\hostname\\Junk\n"));
+                    if (!reply.isEmpty() && !(first && quirk == Quirk::IgnoresFirstRequest))
+                        send(quirk == Quirk::FromOtherPort ? other : socket, reply);
                 }
             });
         },
@@ -47,7 +52,18 @@ quint16 FakeGameServers::Add(const QByteArray& reply, bool fromOtherPort) {
 }
 
 int FakeGameServers::Requests(quint16 port) const {
-    return *mRequests.at(port);
+    const RequestLog& log = *mRequests.at(port);
+    const std::lock_guard lock(log.mutex);
+    return static_cast<int>(log.times.size());
+}
+
+std::chrono::milliseconds FakeGameServers::RequestSpan(quint16 port) const {
+    const RequestLog& log = *mRequests.at(port);
+    const std::lock_guard lock(log.mutex);
+    if (log.times.empty())
+        return {};
+    return std::chrono::duration_cast<std::chrono::milliseconds>(log.times.back() -
+                                                                 log.times.front());
 }
 
 QByteArray GameReply(const QByteArray& body) {

@@ -3,9 +3,22 @@
 #include <QByteArray>
 #include <QThread>
 
-#include <atomic>
+#include <chrono>
 #include <map>
 #include <memory>
+#include <mutex>
+#include <vector>
+
+// How a stand-in game server departs from a plain answer.
+enum class Quirk {
+    None,
+    // Its replies come from another port of the same address.
+    FromOtherPort,
+    // It answers from the second request on.
+    IgnoresFirstRequest,
+    // It sends 3,000 junk datagrams from another port before its first reply.
+    FloodsFirst,
+};
 
 // Game servers on 127.0.0.1 that answer status requests with given bytes.
 // They run in a thread of their own, so they answer while the caller waits
@@ -16,16 +29,22 @@ public:
     ~FakeGameServers();
 
     // Starts a server at a free port that answers every status request with
-    // `reply` (never, when it is empty). With `fromOtherPort` the reply
-    // comes from another port of the same address. Returns the port.
-    quint16 Add(const QByteArray& reply, bool fromOtherPort = false);
+    // `reply` (never, when it is empty). Returns the port.
+    quint16 Add(const QByteArray& reply, Quirk quirk = Quirk::None);
     // Status requests the server at `port` has received so far.
     int Requests(quint16 port) const;
+    // Time from the first to the last request the server at `port` received.
+    std::chrono::milliseconds RequestSpan(quint16 port) const;
 
 private:
+    struct RequestLog {
+        mutable std::mutex mutex;
+        std::vector<std::chrono::steady_clock::time_point> times;
+    };
+
     QThread mThread;
     QObject* mHost;
-    std::map<quint16, std::unique_ptr<std::atomic<int>>> mRequests;
+    std::map<quint16, std::unique_ptr<RequestLog>> mRequests;
 };
 
 // A status reply as a game server sends it: the header, then `body`.

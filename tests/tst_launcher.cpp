@@ -105,7 +105,9 @@ private Q_SLOTS:
         const auto row = [](const char* tag, QString field, QString value, QString expected) {
             QTest::newRow(tag) << field << value << expected;
         };
-        row("ordinary, accented", "hostname", "Caf\u00e9-1", "set hostname\tCaf\u00e9-1");
+        row("ordinary, accented", "hostname", "Caf\u00e9/1", "set hostname\tCaf\u00e9/1");
+        row("comment", "hostname", "a//b", "set hostname\t\"a//b\"");
+        row("variable", "map", "$nextmap", "map \"$nextmap\"");
         row("blank", "hostname", "My Server", "set hostname\t\"My Server\"");
         row("semicolon", "hostname", "a;quit", "set hostname\t\"a;quit\"");
         row("line breaks and tab", "hostname", "a\tb\r\nc\nd", "set hostname\t\"a\tb c d\"");

@@ -16,17 +16,19 @@ public:
     const QByteArray& Bytes() const { return mBytes; }
 
     // A value as the game reads it back as one value of one command: a line
-    // break becomes a blank, and a value holding a blank, a control character
-    // or a ';' is put in double quotes. The game has no way to write a '"'
-    // inside a value, so it is dropped. Any other value stays as it is.
+    // break becomes a blank, and a value holding a blank, a control character,
+    // a ';', a "//" (the console drops the rest of the line as a comment) or a
+    // '$' (some engines expand "$name" outside quotes) is put in double
+    // quotes. The game has no way to write a '"' inside a value, so it is
+    // dropped. Any other value stays as it is.
     static QString Value(QString text) {
         text.remove(u'"');
         text.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
-        bool quoted = false;
+        bool quoted = text.contains(QStringLiteral("//"));
         for (QChar& c : text) {
             if (c == u'\r' || c == u'\n')
                 c = u' ';
-            quoted = quoted || c.unicode() <= u' ' || c == u';';
+            quoted = quoted || c.unicode() <= u' ' || c == u';' || c == u'$';
         }
         return quoted ? u'"' + text + u'"' : text;
     }

@@ -198,6 +198,16 @@ private Q_SLOTS:
         QCOMPARE(forwarded, 1);
     }
 
+    // A first run creates the settings folder, here behind a link: a later
+    // copy, which finds the folder, must still reach the first one.
+    void newSettingsFolderBehindALink() {
+        QTemporaryDir dir;
+        QVERIFY(QFile::link(dir.path(), dir.filePath("link")));
+        const QString folder = dir.filePath("link/Corvale");
+        const SingleInstance first(folder, QString());
+        QCOMPARE(SingleInstance(folder, QString()).ServerName(), first.ServerName());
+    }
+
     // Another user on the machine (the test takes the identity of the user
     // nobody for a moment) can neither take the socket's name, nor answer in
     // the running copy's place, nor ask it to come forward.

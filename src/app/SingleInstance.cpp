@@ -49,9 +49,11 @@ bool PeerIsThisUser(const QLocalSocket& socket) {
 } // namespace
 
 SingleInstance::SingleInstance(const QString& settingsFolder, const QString& runtimeFolder)
-    : mLock(QDir(settingsFolder).filePath(QStringLiteral("Corvale.instance.lock"))),
-      mServerName(ServerNameFor(settingsFolder, runtimeFolder)) {
+    : mLock(QDir(settingsFolder).filePath(QStringLiteral("Corvale.instance.lock"))) {
     const bool folderMade = QDir().mkpath(settingsFolder);
+    // Named once the folder exists, so that the copy that creates it and
+    // the later ones derive the name from the same real path.
+    mServerName = ServerNameFor(settingsFolder, runtimeFolder);
     // Held for the whole run, so only a dead holder makes the lock stale.
     mLock.setStaleLockTime(0);
     if (mLock.tryLock(0)) {

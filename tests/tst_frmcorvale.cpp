@@ -94,6 +94,7 @@ private Q_SLOTS:
         mInstall.reset();
     }
 
+    // Every command settles a pending deselection, e.g. the command line preview.
     void clickOnSelectedEntryDeselectsAndDoubleClickOpens() {
         Start();
         AddProfile("one");
@@ -104,7 +105,9 @@ private Q_SLOTS:
         QVERIFY(!Find<QPushButton>("cmdClientChange")->isEnabled());
         QVERIFY(!Find<QPushButton>("cmdClientRemove")->isEnabled());
 
+        ScriptedPrompts prompts;
         ClickEntry(Clients(), 0);
+        Find<QAction>("mnuViewCommandLine")->trigger();
         QCOMPARE(Selected(Clients()), 0);
         QTest::qWait(QApplication::doubleClickInterval() + 50);
         bool opened = false;
@@ -117,7 +120,7 @@ private Q_SLOTS:
         const QPoint at = Clients()->visualRect(Clients()->model()->index(0, 0)).center();
         QTest::mouseDClick(Clients()->viewport(), Qt::LeftButton, {}, at);
         QTRY_VERIFY(opened);
-        QTest::qWait(QApplication::doubleClickInterval() + 50);
+        Find<QAction>("mnuViewCommandLine")->trigger();
         QCOMPARE(Selected(Clients()), 0);
     }
 
@@ -328,11 +331,16 @@ private Q_SLOTS:
         ChooseLaunchType(2);
         QCOMPARE(Entries(Servers()), QStringList{"127.0.0.1:1"});
         QCOMPARE(Selected(Servers()), 0);
+        // A second start brings the window back from the taskbar.
+        mWindow->showMinimized();
+        mWindow->BringForward();
+        QVERIFY(!mWindow->isMinimized());
     }
 
     void damagedRecordFileIsReportedOnce() {
         const QByteArray damaged = "\"kept\"\r\n\"a.cfg\"\r\n\"cut";
         mInstall->AddFile("cvclients.dat", damaged);
+        mInstall->AddFile("cvclients.dat.bak", "from an earlier run");
         ScriptedPrompts prompts;
         Start();
         QTRY_COMPARE(prompts.messages.size(), 1);

@@ -345,9 +345,12 @@ private Q_SLOTS:
         Fixture f;
         f.launcher.mServers.resize(3);
         f.launcher.mClients.push_back({"three", ""});
+        f.launcher.mServerIndex = 3; // past the end: the list's file was replaced
         LaunchLists lists(f.launcher);
         lists.FillServerList();
         lists.FillClientList();
+        QCOMPARE(lists.Servers().Selected(), qint16(-1));
+        QVERIFY(!lists.ServerModel().index(0).data(Qt::ToolTipRole).isValid());
         lists.Clients().Select(2);
         lists.Servers().Select(1);
         lists.SwitchLaunchType(Launcher::DedicatedServer);
@@ -365,7 +368,10 @@ private Q_SLOTS:
                              f.launcher.mClientIndex}),
                  QList<int>({1, 0, 2}));
 
+        // A selection cancels a pending deselection (a click on the selected entry).
+        lists.Clients().ClickedSelected(60000);
         lists.Clients().Select(1);
+        lists.Clients().SettlePending();
         const std::pair<int, QStringList> steps[] = {{1, {"me", "three"}}, {0, {"me"}}, {-1, {}}};
         for (const auto& [selected, left] : steps) {
             lists.RemoveSelectedClient();

@@ -26,6 +26,7 @@ namespace {
 class Copy {
 public:
     explicit Copy(const QString& root, const char* mode = "--run-corvale") {
+        QDir().mkpath(root + "/work");
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("XDG_CONFIG_HOME", root + "/config");
         environment.insert("QT_QPA_PLATFORM", "offscreen");
@@ -43,6 +44,11 @@ public:
         }
         return mProcess.readLine() == "running\n";
     }
+    // The exit status of a copy that ended on its own; -1 for a crash or a hang.
+    int ExitCode() {
+        const bool ended = mProcess.waitForFinished(30000);
+        return ended && mProcess.exitStatus() == QProcess::NormalExit ? mProcess.exitCode() : -1;
+    }
     QProcess mProcess;
 };
 
@@ -52,6 +58,8 @@ class SessionTest : public QObject {
     Q_OBJECT
 private:
     TemporarySettings mSettings;
+    // The current folder of each case, where Corvale puts its record files.
+    std::unique_ptr<QTemporaryDir> mWork;
 
     QString SettingsFolder() const { return QFileInfo(SettingsStore::FileName()).path(); }
     static QString RuntimeFolder() {
@@ -59,22 +67,22 @@ private:
     }
 
 private Q_SLOTS:
-    void init() { mSettings.Clear(); }
+    void init() {
+        mSettings.Clear();
+        mWork = std::make_unique<QTemporaryDir>();
+        QDir::setCurrent(mWork->path());
+    }
 
     // The command line's launch starts the game with the stored selections,
     // shows no window and ends at once with status 0.
     void launchWithoutTheWindow() {
         QTemporaryDir root;
-        QVERIFY(QDir().mkpath(root.filePath("work")));
         FakeInstallation install;
         install.AddDirectory("baseq2");
         install.AddDirectory("ctf");
         install.InstallGame("quake2");
-        ServerConfig ctf;
-        ctf.ID = "ctf";
-        ctf.Game = "ctf";
         RecordWriter records;
-        ctf.SaveToFile(records);
+        ServerConfig{.ID = "ctf", .Game = "ctf"}.SaveToFile(records);
         install.AddFile("cvservers.dat", records.Bytes());
         QSettings settings(root.filePath("config/Corvale/Corvale.conf"), QSettings::IniFormat);
         settings.setValue("Options/Path", install.Path());
@@ -83,35 +91,31 @@ private Q_SLOTS:
         settings.setValue("Settings/ServerIndex", "0");
         settings.setValue("Settings/LaunchType", "0");
         settings.sync();
-        Copy launch(root.path(), "--launch-corvale");
-        QVERIFY(launch.mProcess.waitForFinished(30000));
-        QCOMPARE(launch.mProcess.exitCode(), 0);
+        QCOMPARE(Copy(root.path(), "--launch-corvale").ExitCode(), 0);
         QTRY_COMPARE(install.GameLog().mid(1),
                      QStringList({"arg=+set", "arg=dedicated", "arg=1", "arg=+set", "arg=game",
                                   "arg=ctf", "arg=+exec", "arg=Corvale.cfg"}));
     }
 
     // A second copy with the same settings brings the first forward and
-    // writes nothing; a copy killed outright leaves a lock the next one takes
-    // over.
+    // writes nothing; a copy killed outright leaves a lock and a socket that
+    // the next one takes over.
     void oneCopyPerSettingsFolder() {
         QTemporaryDir root;
-        QVERIFY(QDir().mkpath(root.filePath("work")));
         const QString conf = root.filePath("config/Corvale/Corvale.conf");
         QSettings(conf, QSettings::IniFormat).setValue("Settings/LaunchType", "2");
 
         auto first = std::make_unique<Copy>(root.path());
         QVERIFY(first->Running());
         const QByteArray settingsBefore = FileBytes(conf);
-        Copy second(root.path());
-        QVERIFY(second.mProcess.waitForFinished(30000));
-        QCOMPARE(second.mProcess.exitCode(), 0);
+        QCOMPARE(Copy(root.path()).ExitCode(), 0);
         QCOMPARE(QDir(root.filePath("work")).entryList(QDir::Files), QStringList());
         QCOMPARE(FileBytes(conf), settingsBefore);
 
         first.reset();
         Copy third(root.path());
         QVERIFY(third.Running());
+        QCOMPARE(Copy(root.path()).ExitCode(), 0);
     }
 
     // A logout, shutdown or kill while the default server configuration's
@@ -126,7 +130,6 @@ private Q_SLOTS:
     void sessionEndInTheLaunchDialog() {
         QFETCH(int, signal);
         QTemporaryDir root;
-        QVERIFY(QDir().mkpath(root.filePath("work")));
         FakeInstallation install;
         install.AddDirectory("baseq2");
         install.InstallGame("quake2");
@@ -136,23 +139,17 @@ private Q_SLOTS:
         Copy copy(root.path(), "--press-launch");
         QVERIFY(copy.Running());
         ::kill(pid_t(copy.mProcess.processId()), signal);
-        QVERIFY(copy.mProcess.waitForFinished(30000));
-        QCOMPARE(copy.mProcess.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(copy.mProcess.exitCode(), 0);
+        QCOMPARE(copy.ExitCode(), 0);
         // The launch script is written before the game starts.
         QCOMPARE(QDir(install.Absolute("baseq2")).entryList(QDir::Files), QStringList());
         QVERIFY(!QFile::exists(install.Absolute("fakegame.log")));
         QCOMPARE(QDir(root.filePath("work")).entryList(QDir::Files),
                  QStringList({"cvclients.dat", "cvremotes.dat", "cvservers.dat"}));
-        QSettings saved(conf, QSettings::IniFormat);
-        QCOMPARE(saved.value("Settings/MainLeft").toString(), QStringLiteral("1005"));
+        QCOMPARE(QSettings(conf, QSettings::IniFormat).value("Settings/MainLeft"), "1005");
     }
 
     // A copy that holds the lock but does not answer: the second one says so.
     void secondMainWithoutAnswerSaysSo() {
-        CurrentDirectoryGuard guard;
-        QTemporaryDir work;
-        QDir::setCurrent(work.path());
         QVERIFY(QDir().mkpath(SettingsFolder()));
         QLockFile lock(SettingsFolder() + "/Corvale.instance.lock");
         QVERIFY(lock.tryLock());
@@ -161,21 +158,7 @@ private Q_SLOTS:
         QCOMPARE(Main(*qApp), 1);
         QCOMPARE(prompts.messages, QStringList{"Corvale is already running"});
         QCOMPARE(QDir(SettingsFolder()).entryList(QDir::Files), before);
-        QCOMPARE(QDir(work.path()).entryList(QDir::Files), QStringList());
-    }
-
-    // A settings folder that cannot hold the lock file (a file has its name,
-    // which fails for root too): Corvale says why and does not start.
-    void lockFolderThatCannotBeMade() {
-        QDir(SettingsFolder()).removeRecursively();
-        QVERIFY(QFile(SettingsFolder()).open(QIODevice::WriteOnly));
-        ScriptedPrompts prompts;
-        const int status = Main(*qApp);
-        QFile::remove(SettingsFolder());
-        QCOMPARE(status, 1);
-        QCOMPARE(prompts.messages,
-                 QStringList{"Corvale cannot start: the settings folder " + SettingsFolder() +
-                             " cannot hold its lock file (the folder cannot be created)."});
+        QCOMPARE(QDir(mWork->path()).entryList(QDir::Files), QStringList());
     }
 
     // Two copies started at the same moment: the lock holder may not listen
@@ -247,27 +230,29 @@ private Q_SLOTS:
         QCOMPARE(forwarded, 0);
     }
 
-    // A settings folder that cannot be made (a file has its name) is
-    // reported with the reason; the lists are saved all the same.
-    void unwritableSettingsAreReported() {
-        CurrentDirectoryGuard guard;
-        QTemporaryDir work;
-        QDir::setCurrent(work.path());
-        const QString folder = SettingsFolder();
-        QDir(folder).removeRecursively();
-        QFile(folder).open(QIODevice::WriteOnly);
+    // A settings folder that cannot be made (a file has its name, which fails
+    // for root too): Corvale says why and does not start; a window that runs
+    // all the same reports the settings it could not save, and saves the lists.
+    void settingsFolderThatIsAFile() {
+        QDir(SettingsFolder()).removeRecursively();
+        QVERIFY(QFile(SettingsFolder()).open(QIODevice::WriteOnly));
         ScriptedPrompts prompts;
+        const int status = Main(*qApp);
         {
             Quake2 game;
             frmCorvale window(game);
             window.Load();
             window.close();
         }
-        QFile::remove(folder);
-        QCOMPARE(prompts.messages,
-                 QStringList{QString("The settings could not be saved: %1 (%2)")
-                                 .arg(SettingsStore::FileName(), "its folder cannot be written")});
-        QVERIFY(QFile::exists(work.filePath("cvclients.dat")));
+        QFile::remove(SettingsFolder());
+        QCOMPARE(status, 1);
+        QCOMPARE(
+            prompts.messages,
+            QStringList({"Corvale cannot start: the settings folder " + SettingsFolder() +
+                             " cannot hold its lock file (the folder cannot be created).",
+                         QString("The settings could not be saved: %1 (%2)")
+                             .arg(SettingsStore::FileName(), "its folder cannot be written")}));
+        QVERIFY(QFile::exists(mWork->filePath("cvclients.dat")));
     }
 
     // Stored placements that are no numbers, out of range or out of reach
@@ -290,9 +275,6 @@ private Q_SLOTS:
     void hostilePlacements() {
         QFETCH(QStringList, stored);
         QFETCH(QRect, placed);
-        CurrentDirectoryGuard guard;
-        QTemporaryDir work;
-        QDir::setCurrent(work.path());
         const char* keys[] = {"Settings/MainLeft", "Settings/MainTop", "Settings/MainWidth",
                               "Settings/MainHeight"};
         for (int i = 0; i < 4; ++i)

@@ -8,14 +8,11 @@ namespace {
 
 // A caption that needs more room than its control gives it, or "".
 QString Clipped(const QWidget* widget, const QString& text, QSize needed, QSize has) {
-    if (needed.width() <= has.width() && needed.height() <= has.height())
-        return {};
-    return QStringLiteral("%1: \"%2\" needs %3x%4, has %5x%6")
-        .arg(widget->objectName(), text)
-        .arg(needed.width())
-        .arg(needed.height())
-        .arg(has.width())
-        .arg(has.height());
+    QString problem;
+    if (needed.width() > has.width() || needed.height() > has.height())
+        QDebug(&problem).noquote()
+            << widget->objectName() + ": \"" + text + "\" needs" << needed << "has" << has;
+    return problem;
 }
 
 QString ButtonProblem(QAbstractButton* button) {

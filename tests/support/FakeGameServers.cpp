@@ -51,19 +51,10 @@ quint16 FakeGameServers::Add(const QByteArray& reply, Quirk quirk) {
     return port;
 }
 
-int FakeGameServers::Requests(quint16 port) const {
+std::vector<std::chrono::steady_clock::time_point> FakeGameServers::Requests(quint16 port) const {
     const RequestLog& log = *mRequests.at(port);
     const std::lock_guard lock(log.mutex);
-    return static_cast<int>(log.times.size());
-}
-
-std::chrono::milliseconds FakeGameServers::RequestSpan(quint16 port) const {
-    const RequestLog& log = *mRequests.at(port);
-    const std::lock_guard lock(log.mutex);
-    if (log.times.empty())
-        return {};
-    return std::chrono::duration_cast<std::chrono::milliseconds>(log.times.back() -
-                                                                 log.times.front());
+    return log.times;
 }
 
 QByteArray GameReply(const QByteArray& body) {

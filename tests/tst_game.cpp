@@ -1,9 +1,12 @@
 #include "game/Quake2.h"
+#include "platform/ProcessStart.h"
 #include "support/TestSupport.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QTest>
+
+#include <sys/wait.h>
 
 namespace {
 
@@ -87,14 +90,12 @@ private Q_SLOTS:
         QFETCH(QString, pattern);
         QFETCH(QStringList, expected);
         PopulatedGame g(game);
-        const auto list = [&] {
-            return directories ? g.quake2.ListDirectories(pattern) : g.quake2.ListFiles(pattern);
-        };
-        QCOMPARE(list(), expected);
+        QCOMPARE(directories ? g.quake2.ListDirectories(pattern) : g.quake2.ListFiles(pattern),
+                 expected);
     }
 
-    // Each argument arrives as it stands; a failure names the program, the
-    // working directory and the reason.
+    // Each argument arrives (and is previewed) as it stands; an ended game is
+    // reaped. A failure names the program, the working directory and the reason.
     void launch_data() {
         QTest::addColumn<QString>("pathSuffix");
         QTest::addColumn<QString>("executable");
@@ -122,7 +123,7 @@ private Q_SLOTS:
         Quake2 quake2;
         quake2.SetPath(installation.Path() + pathSuffix);
         quake2.SetExecutable(executable.replace("%1", installation.Path()));
-        const QStringList arguments = {"+set", "game", "my mod", "+exec", "a \"b\";c.cfg", ""};
+        const QStringList arguments = {"+set", "game", "my möd", "+exec", "a \"b\";c.cfg", ""};
         const Result<> started = quake2.Launch(arguments);
         QCOMPARE(QDir::currentPath(), startDirectory);
         if (!reason.isEmpty()) {
@@ -134,6 +135,10 @@ private Q_SLOTS:
         for (const QString& argument : arguments)
             log << "arg=" + argument;
         QCOMPARE(installation.GameLog(), log);
+        QCOMPARE(CommandLineText("q2", arguments),
+                 "q2 +set game \"my möd\" +exec \"a \\\"b\\\";c.cfg\" \"\"");
+        siginfo_t child{};
+        QTRY_VERIFY(waitid(P_ALL, 0, &child, WEXITED | WNOHANG | WNOWAIT) != 0);
     }
 };
 

@@ -121,8 +121,7 @@ private Q_SLOTS:
     // A pasted line break becomes a blank in every one-line box.
     void oneLineBoxesTakeNoLineBreaks() {
         Records records;
-        QClipboard* clipboard = QApplication::clipboard();
-        clipboard->setText(QStringLiteral("a\r\nb\nc"));
+        QApplication::clipboard()->setText(QStringLiteral("a\r\nb\nc"));
         QList<QLineEdit*> boxes;
         std::vector<std::unique_ptr<QDialog>> dialogs;
         for (const QString& name : kDialogs) {
@@ -200,15 +199,21 @@ private Q_SLOTS:
         records.server.Game = "ctf";
         records.server.MapMode = ServerConfig::SpecificMap;
         records.server.MapName = "q2dm1";
-        ScriptedPrompts prompts;
         const std::unique_ptr<QDialog> window = records.Dialog(dialog);
         window->show();
+        QStringList box; // the real message box's text, icon and details
+        WhenDialogOpens([&box](QDialog* shown) {
+            auto* message = qobject_cast<QMessageBox*>(shown);
+            box << message->text() << QString::number(message->icon()) << message->detailedText();
+            message->accept();
+        });
         Click(*window, qPrintable(button));
-        QTEST(prompts.messages.join(""), "message");
-        QCOMPARE(prompts.details.join(""),
-                 "Viewer: no-such-viewer\nFile: " + records.installation.Absolute(file) +
-                     "\nReason: No such file or directory\n\n"
-                     "The viewer can be changed under View > Options.");
+        QTEST(box.takeFirst(), "message");
+        QCOMPARE(box, QStringList(
+                          {QString::number(QMessageBox::Warning),
+                           "Viewer: no-such-viewer\nFile: " + records.installation.Absolute(file) +
+                               "\nReason: No such file or directory\n\n"
+                               "The viewer can be changed under View > Options."}));
     }
 
     // OK applies the entries before the executable is checked; Retry keeps

@@ -3,7 +3,6 @@
 #include "prefs/Options.h"
 #include "support/TestSupport.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTest>

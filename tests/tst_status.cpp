@@ -7,7 +7,6 @@
 
 #include <QDeadlineTimer>
 #include <QJsonArray>
-#include <QJsonObject>
 #include <QLabel>
 #include <QProcess>
 #include <QSignalSpy>

@@ -17,7 +17,6 @@ FakeGameServers::~FakeGameServers() {
 
 quint16 FakeGameServers::Add(const QByteArray& reply, Quirk quirk) {
     auto requests = std::make_unique<RequestLog>();
-    RequestLog* log = requests.get();
     quint16 port = 0;
     QMetaObject::invokeMethod(
         mHost,
@@ -27,7 +26,7 @@ quint16 FakeGameServers::Add(const QByteArray& reply, Quirk quirk) {
             port = socket->localPort();
             auto* other = new QUdpSocket(mHost);
             other->bind(QHostAddress::LocalHost, 0);
-            QObject::connect(socket, &QUdpSocket::readyRead, socket, [=] {
+            QObject::connect(socket, &QUdpSocket::readyRead, socket, [=, log = requests.get()] {
                 while (socket->hasPendingDatagrams()) {
                     const QNetworkDatagram request = socket->receiveDatagram();
                     if (!request.data().startsWith("\xff\xff\xff\xffstatus"))

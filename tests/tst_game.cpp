@@ -94,8 +94,8 @@ private Q_SLOTS:
                  expected);
     }
 
-    // Each argument arrives (and is previewed) as it stands; an ended game is
-    // reaped. A failure names the program, the working directory and the reason.
+    // Each argument arrives (and is previewed) as it stands; an ended game leaves
+    // no zombie. A failure names the program, the working directory and the reason.
     void launch_data() {
         QTest::addColumn<QString>("pathSuffix");
         QTest::addColumn<QString>("executable");

@@ -114,9 +114,9 @@ private Q_SLOTS:
                 mServers.Add(GameReply("\\hostname\\S" + QByteArray::number(server) + "\n")));
         const quint16 silent = mServers.Add({});
         addresses.insert(3, u"127.0.0.1:%1"_s.arg(silent));
-        const QDeadlineTimer oneTimeout(500ms, Qt::PreciseTimer);
+        const QDeadlineTimer oneRound(500ms, Qt::PreciseTimer);
         QList<ServerStatus> statuses = Ask(addresses, 8);
-        QVERIFY(!oneTimeout.hasExpired());
+        QVERIFY(!oneRound.hasExpired());
         QCOMPARE(statuses[3].outcome, StatusOutcome::NoAnswer);
         QCOMPARE(mServers.Requests(silent).size(), 2u);
         statuses.removeAt(3);

@@ -1,9 +1,12 @@
 #include "game/Quake2.h"
+#include "platform/ProcessStart.h"
 #include "support/TestSupport.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QTest>
+
+#include <sys/wait.h>
 
 namespace {
 
@@ -87,14 +90,12 @@ private Q_SLOTS:
         QFETCH(QString, pattern);
         QFETCH(QStringList, expected);
         PopulatedGame g(game);
-        const auto list = [&] {
-            return directories ? g.quake2.ListDirectories(pattern) : g.quake2.ListFiles(pattern);
-        };
-        QCOMPARE(list(), expected);
+        QCOMPARE(directories ? g.quake2.ListDirectories(pattern) : g.quake2.ListFiles(pattern),
+                 expected);
     }
 
-    // Each argument arrives as it stands; a failure names the program, the
-    // working directory and the reason.
+    // Each argument arrives (and is previewed) as it stands; an ended game leaves
+    // no zombie. A failure names the program, the working directory and the reason.
     void launch_data() {
         QTest::addColumn<QString>("pathSuffix");
         QTest::addColumn<QString>("executable");
@@ -117,12 +118,11 @@ private Q_SLOTS:
         installation.AddDirectory("my games");
         installation.InstallGame("my games/fake game");
         installation.AddFile("readme.txt", "#!/bin/sh\n");
-        installation.AddDirectory("baseq2");
         const QString startDirectory = QDir::currentPath();
         Quake2 quake2;
         quake2.SetPath(installation.Path() + pathSuffix);
         quake2.SetExecutable(executable.replace("%1", installation.Path()));
-        const QStringList arguments = {"+set", "game", "my mod", "+exec", "a \"b\";c.cfg", ""};
+        const QStringList arguments = {"+set", "game", "my möd", "+exec", "a \"b\";c.cfg", ""};
         const Result<> started = quake2.Launch(arguments);
         QCOMPARE(QDir::currentPath(), startDirectory);
         if (!reason.isEmpty()) {
@@ -134,6 +134,9 @@ private Q_SLOTS:
         for (const QString& argument : arguments)
             log << "arg=" + argument;
         QCOMPARE(installation.GameLog(), log);
+        QCOMPARE(CommandLineText("q2", arguments),
+                 "q2 +set game \"my möd\" +exec \"a \\\"b\\\";c.cfg\" \"\"");
+        QTRY_VERIFY(waitid(P_ALL, 0, nullptr, WEXITED | WNOHANG | WNOWAIT) != 0);
     }
 };
 

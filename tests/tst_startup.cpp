@@ -3,7 +3,6 @@
 #include "prefs/Options.h"
 #include "support/TestSupport.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTest>
@@ -83,11 +82,10 @@ private Q_SLOTS:
         const QString at = root.Path();
         for (const QString& entry : tree + QStringList{"bin/"}) {
             root.AddDirectory(QFileInfo(entry).path());
-            if (entry.endsWith('*')) {
+            if (entry.endsWith('*'))
                 root.InstallGame(entry.chopped(1));
-            } else if (!entry.endsWith('/')) {
+            else if (!entry.endsWith('/'))
                 root.AddFile(entry);
-            }
         }
         const QByteArray home = qgetenv("HOME"), searchPath = qgetenv("PATH");
         qputenv("HOME", QFile::encodeName(at + "home"));

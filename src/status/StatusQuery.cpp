@@ -78,6 +78,9 @@ void StatusQuery::Start(const QString& address) {
     request->status.address = address;
     request->sinceStart.start();
     request->timer.setSingleShot(true);
+    // Precise rather than coarse (which may fire 5 % early): the resend comes
+    // at half the timeout, and a request ends when its time is up.
+    request->timer.setTimerType(Qt::PreciseTimer);
     request->timer.callOnTimeout(this, [this, request] { TimerFired(request); });
 
     const ServerAddr parts{address};

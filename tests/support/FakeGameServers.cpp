@@ -17,7 +17,6 @@ FakeGameServers::~FakeGameServers() {
 
 quint16 FakeGameServers::Add(const QByteArray& reply, Quirk quirk) {
     auto requests = std::make_unique<RequestLog>();
-    RequestLog* log = requests.get();
     quint16 port = 0;
     QMetaObject::invokeMethod(
         mHost,
@@ -27,7 +26,7 @@ quint16 FakeGameServers::Add(const QByteArray& reply, Quirk quirk) {
             port = socket->localPort();
             auto* other = new QUdpSocket(mHost);
             other->bind(QHostAddress::LocalHost, 0);
-            QObject::connect(socket, &QUdpSocket::readyRead, socket, [=] {
+            QObject::connect(socket, &QUdpSocket::readyRead, socket, [=, log = requests.get()] {
                 while (socket->hasPendingDatagrams()) {
                     const QNetworkDatagram request = socket->receiveDatagram();
                     if (!request.data().startsWith("\xff\xff\xff\xffstatus"))
@@ -51,19 +50,10 @@ quint16 FakeGameServers::Add(const QByteArray& reply, Quirk quirk) {
     return port;
 }
 
-int FakeGameServers::Requests(quint16 port) const {
+std::vector<std::chrono::steady_clock::time_point> FakeGameServers::Requests(quint16 port) const {
     const RequestLog& log = *mRequests.at(port);
     const std::lock_guard lock(log.mutex);
-    return static_cast<int>(log.times.size());
-}
-
-std::chrono::milliseconds FakeGameServers::RequestSpan(quint16 port) const {
-    const RequestLog& log = *mRequests.at(port);
-    const std::lock_guard lock(log.mutex);
-    if (log.times.empty())
-        return {};
-    return std::chrono::duration_cast<std::chrono::milliseconds>(log.times.back() -
-                                                                 log.times.front());
+    return log.times;
 }
 
 QByteArray GameReply(const QByteArray& body) {

@@ -31,10 +31,8 @@ public:
     // Starts a server at a free port that answers every status request with
     // `reply` (never, when it is empty). Returns the port.
     quint16 Add(const QByteArray& reply, Quirk quirk = Quirk::None);
-    // Status requests the server at `port` has received so far.
-    int Requests(quint16 port) const;
-    // Time from the first to the last request the server at `port` received.
-    std::chrono::milliseconds RequestSpan(quint16 port) const;
+    // When the server at `port` received each status request so far.
+    std::vector<std::chrono::steady_clock::time_point> Requests(quint16 port) const;
 
 private:
     struct RequestLog {

@@ -1,7 +1,7 @@
 #include "app/frmCorvale.h"
 
 #include "client/frmUserProfile.h"
-#include "common/TextViewer.h"
+#include "platform/TextViewer.h"
 #include "game/Quake2.h"
 #include "platform/Prompts.h"
 #include "platform/SettingsStore.h"

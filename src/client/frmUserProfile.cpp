@@ -2,7 +2,7 @@
 #include "ui_frmUserProfile.h"
 
 #include "client/UserProfile.h"
-#include "common/TextViewer.h"
+#include "platform/TextViewer.h"
 #include "game/Quake2.h"
 #include "platform/Prompts.h"
 #include "platform/SingleLine.h"

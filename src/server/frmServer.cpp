@@ -3,7 +3,7 @@
 #include "ui_frmServer.h"
 
 #include "common/ScriptWriter.h"
-#include "common/TextViewer.h"
+#include "platform/TextViewer.h"
 #include "game/Quake2.h"
 #include "platform/Prompts.h"
 #include "platform/SingleLine.h"

@@ -5,7 +5,7 @@
 #include "app/Launcher.h"
 #include "app/frmCorvale.h"
 #include "game/Quake2.h"
-#include "platform/Look.h"
+#include "widgets/Look.h"
 
 #include <QApplication>
 #include <QDir>

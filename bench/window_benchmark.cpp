@@ -9,7 +9,7 @@
 #include "app/Main.h"
 #include "app/frmCorvale.h"
 #include "game/Quake2.h"
-#include "platform/Look.h"
+#include "widgets/Look.h"
 
 #include <QApplication>
 #include <QDir>

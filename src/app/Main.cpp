@@ -4,9 +4,9 @@
 #include "app/SingleInstance.h"
 #include "app/frmCorvale.h"
 #include "game/Quake2.h"
-#include "platform/Look.h"
-#include "platform/Prompts.h"
 #include "platform/SettingsStore.h"
+#include "widgets/Look.h"
+#include "widgets/Prompts.h"
 
 #include <QApplication>
 #include <QFileInfo>

@@ -1,10 +1,9 @@
 #include "app/frmCorvale.h"
 
 #include "client/frmUserProfile.h"
-#include "platform/TextViewer.h"
 #include "game/Quake2.h"
-#include "platform/Prompts.h"
 #include "platform/SettingsStore.h"
+#include "platform/TextViewer.h"
 #include "prefs/frmAbout.h"
 #include "prefs/frmOptions.h"
 #include "prefs/frmRandomPicture.h"
@@ -12,6 +11,7 @@
 #include "status/StatusFormat.h"
 #include "status/frmServerStatus.h"
 #include "ui_frmCorvale.h"
+#include "widgets/Prompts.h"
 
 #include <QApplication>
 #include <QCloseEvent>

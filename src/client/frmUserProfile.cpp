@@ -2,11 +2,11 @@
 #include "ui_frmUserProfile.h"
 
 #include "client/UserProfile.h"
-#include "platform/TextViewer.h"
 #include "game/Quake2.h"
-#include "platform/Prompts.h"
-#include "platform/SingleLine.h"
+#include "platform/TextViewer.h"
 #include "prefs/Options.h"
+#include "widgets/Prompts.h"
+#include "widgets/SingleLine.h"
 
 #include <QShowEvent>
 

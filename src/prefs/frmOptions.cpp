@@ -3,9 +3,9 @@
 
 #include "game/Quake2.h"
 #include "platform/FileSystem.h"
-#include "platform/Prompts.h"
-#include "platform/SingleLine.h"
 #include "prefs/Options.h"
+#include "widgets/Prompts.h"
+#include "widgets/SingleLine.h"
 
 #include <QDir>
 #include <QShowEvent>

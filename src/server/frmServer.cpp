@@ -3,13 +3,14 @@
 #include "ui_frmServer.h"
 
 #include "common/ScriptWriter.h"
-#include "platform/TextViewer.h"
+#include "common/TextToInt16.h"
 #include "game/Quake2.h"
-#include "platform/Prompts.h"
-#include "platform/SingleLine.h"
+#include "platform/TextViewer.h"
 #include "prefs/Options.h"
 #include "server/ServerConfig.h"
-#include "server/SpinArrows.h"
+#include "widgets/Prompts.h"
+#include "widgets/SingleLine.h"
+#include "widgets/SpinArrows.h"
 
 #include <QEvent>
 #include <QShowEvent>

@@ -1,4 +1,4 @@
-#include "platform/SingleLine.h"
+#include "widgets/SingleLine.h"
 
 #include <QLineEdit>
 #include <QValidator>

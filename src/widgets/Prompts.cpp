@@ -1,7 +1,7 @@
-#include "platform/Prompts.h"
+#include "widgets/Prompts.h"
 
 #include "platform/FileDialogFilter.h"
-#include "platform/SingleLine.h"
+#include "widgets/SingleLine.h"
 
 #include <QFileDialog>
 #include <QFileInfo>

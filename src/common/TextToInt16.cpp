@@ -1,0 +1,16 @@
+#include "common/TextToInt16.h"
+
+#include <cmath>
+#include <limits>
+
+std::optional<qint16> TextToInt16(const QString& text) {
+    bool ok = false;
+    const double number = text.toDouble(&ok);
+    if (!ok || !std::isfinite(number))
+        return std::nullopt;
+    // The default rounding mode rounds halves to the even neighbour.
+    const double whole = std::nearbyint(number);
+    if (whole < std::numeric_limits<qint16>::min() || whole > std::numeric_limits<qint16>::max())
+        return std::nullopt;
+    return static_cast<qint16>(whole);
+}

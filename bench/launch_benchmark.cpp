@@ -3,7 +3,7 @@
 // Enter, interleaved, and prints the ratio with its goal.
 // Usage: corvale_launch_benchmark [repetitions]
 #include "app/Launcher.h"
-#include "app/frmCorvale.h"
+#include "app/ui/frmCorvale.h"
 #include "game/Quake2.h"
 #include "widgets/Look.h"
 

@@ -6,7 +6,7 @@
 #include "game/Quake2.h"
 #include "prefs/Options.h"
 #include "server/ServerConfig.h"
-#include "server/frmServer.h"
+#include "server/ui/frmServer.h"
 #include "widgets/Look.h"
 
 #include <QApplication>

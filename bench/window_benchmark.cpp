@@ -6,8 +6,8 @@
 // performs (counted with strace).
 // Usage: corvale_window_benchmark [records] [repetitions]
 #include "app/Launcher.h"
-#include "app/Main.h"
-#include "app/frmCorvale.h"
+#include "app/ui/Main.h"
+#include "app/ui/frmCorvale.h"
 #include "game/Quake2.h"
 #include "widgets/Look.h"
 

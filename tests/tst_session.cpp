@@ -1,6 +1,6 @@
-#include "app/Main.h"
 #include "app/SingleInstance.h"
-#include "app/frmCorvale.h"
+#include "app/ui/Main.h"
+#include "app/ui/frmCorvale.h"
 #include "common/RecordWriter.h"
 #include "game/Quake2.h"
 #include "platform/SettingsStore.h"

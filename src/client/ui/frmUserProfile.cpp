@@ -1,4 +1,4 @@
-#include "client/frmUserProfile.h"
+#include "client/ui/frmUserProfile.h"
 #include "ui_frmUserProfile.h"
 
 #include "client/UserProfile.h"

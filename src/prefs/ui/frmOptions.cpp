@@ -1,4 +1,4 @@
-#include "prefs/frmOptions.h"
+#include "prefs/ui/frmOptions.h"
 #include "ui_frmOptions.h"
 
 #include "game/Quake2.h"

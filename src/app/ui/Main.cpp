@@ -1,8 +1,8 @@
-#include "app/Main.h"
+#include "app/ui/Main.h"
 
-#include "app/SessionEnd.h"
 #include "app/SingleInstance.h"
-#include "app/frmCorvale.h"
+#include "app/ui/SessionEnd.h"
+#include "app/ui/frmCorvale.h"
 #include "game/Quake2.h"
 #include "platform/SettingsStore.h"
 #include "widgets/Look.h"

@@ -1,6 +1,6 @@
-#include "app/Main.h"
 #include "app/CommandLineOptions.h"
 #include "app/Translations.h"
+#include "app/ui/Main.h"
 #include "status/StatusFormat.h"
 
 #include "Version.h"

@@ -1,4 +1,4 @@
-#include "prefs/frmRandomPicture.h"
+#include "prefs/ui/frmRandomPicture.h"
 #include "ui_frmRandomPicture.h"
 
 #include "prefs/RandomPicture.h"

@@ -1,4 +1,4 @@
-#include "status/frmServerStatus.h"
+#include "status/ui/frmServerStatus.h"
 
 #include "status/StatusFormat.h"
 

@@ -1,4 +1,4 @@
-#include "server/frmServer.h"
+#include "server/ui/frmServer.h"
 
 #include "ui_frmServer.h"
 

@@ -1,6 +1,7 @@
 #include "app/CommandLineOptions.h"
 #include "app/Translations.h"
 #include "app/ui/Main.h"
+#include "common/Names.h"
 #include "status/StatusFormat.h"
 
 #include "Version.h"
@@ -21,8 +22,8 @@ QStringList ArgumentsOf(int argc, char* argv[]) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    QCoreApplication::setApplicationName(QStringLiteral("Corvale"));
-    QCoreApplication::setOrganizationName(QStringLiteral("Corvale"));
+    QCoreApplication::setApplicationName(kProgramName);
+    QCoreApplication::setOrganizationName(kProgramName);
     QCoreApplication::setApplicationVersion(QStringLiteral(CORVALE_VERSION_TEXT));
 
     const CommandLineOptions options(ArgumentsOf(argc, argv));

@@ -1,6 +1,7 @@
 #include "app/Launcher.h"
 
 #include "common/FileIO.h"
+#include "common/Names.h"
 #include "common/RecordLoad.h"
 #include "common/RecordWriter.h"
 #include "common/ScriptWriter.h"
@@ -190,8 +191,7 @@ Result<QString> Launcher::LaunchConfigTarget(const QString& installed) const {
             !mGame.Game().isEmpty() &&
             installed.startsWith(mGame.Path() + mGame.Game() + Quake2::Separator());
         return UserGameFolder::FilePath(mGame.Executable(),
-                                        inCurrentGame ? mGame.Game() : QStringLiteral("baseq2"),
-                                        mLaunchConfig);
+                                        inCurrentGame ? mGame.Game() : kBaseGame, mLaunchConfig);
     }
 #endif
     return installed;

@@ -1,5 +1,6 @@
 #include "game/Quake2.h"
 
+#include "common/Names.h"
 #include "platform/Defaults.h"
 #include "platform/FileSystem.h"
 #include "platform/ProcessStart.h"
@@ -12,8 +13,6 @@ Quake2* gQuake2 = nullptr;
 using namespace Qt::StringLiterals;
 
 namespace {
-
-const QString kBaseGame = QStringLiteral("baseq2");
 
 const QStringList kSinglePlayerLevels = {
     u"base1"_s,   u"base2"_s,   u"base3"_s, u"train"_s,   u"bunk1"_s,  u"ware1"_s,    u"ware2"_s,

@@ -1,4 +1,5 @@
 #include "platform/Defaults.h"
+#include "common/Names.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -39,7 +40,7 @@ QString Expanded(const char* folder) {
 QString GamePath() {
     for (const char* folder : kGameFolders) {
         const QString path = Expanded(folder);
-        if (QFileInfo(path + QStringLiteral("baseq2")).isDir()) {
+        if (QFileInfo(path + kBaseGame).isDir()) {
             return path;
         }
     }

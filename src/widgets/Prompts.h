@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/Names.h"
+
 #include <QString>
 
 class QWidget;
@@ -23,8 +25,7 @@ public:
 };
 
 // Shows text with an OK button; details, when given, are shown on request.
-void Message(QWidget* parent, const QString& text, Icon icon,
-             const QString& caption = QStringLiteral("Corvale"),
+void Message(QWidget* parent, const QString& text, Icon icon, const QString& caption = kProgramName,
              const QString& details = QString());
 // A warning with Retry and Cancel.
 Choice RetryCancel(QWidget* parent, const QString& text);

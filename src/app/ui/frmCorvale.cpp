@@ -1,6 +1,7 @@
 #include "app/ui/frmCorvale.h"
 
 #include "client/ui/frmUserProfile.h"
+#include "common/Names.h"
 #include "game/Quake2.h"
 #include "platform/SettingsStore.h"
 #include "platform/TextViewer.h"
@@ -28,8 +29,6 @@
 frmCorvale* gMainForm = nullptr;
 
 namespace {
-
-constexpr int kTwipsPerPixel = 15;
 
 int Pixels(int twips) {
     return qRound(double(twips) / kTwipsPerPixel);
@@ -371,8 +370,8 @@ bool frmCorvale::LaunchGame() {
         return false;
     }
     if (const Result<> started = mLauncher.Launch(); !started) {
-        Prompts::Message(this, tr("Could not launch Quake2"), Prompts::Icon::Critical,
-                         QStringLiteral("Corvale"), started.Error());
+        Prompts::Message(this, tr("Could not launch Quake2"), Prompts::Icon::Critical, kProgramName,
+                         started.Error());
         return false;
     }
     if (mOptions->CloseOnLaunch())
@@ -399,7 +398,7 @@ void frmCorvale::ViewConfigFile() {
             StartTextViewer(mOptions->TextViewer(), mLauncher.LaunchConfigPath());
         !started)
         Prompts::Message(this, tr("Could not open text viewer"), Prompts::Icon::Critical,
-                         QStringLiteral("Corvale"), started.Error());
+                         kProgramName, started.Error());
 }
 
 // Remote servers are asked for their status when the list shows them, and

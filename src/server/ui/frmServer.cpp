@@ -1,5 +1,6 @@
 #include "server/ui/frmServer.h"
 
+#include "common/Names.h"
 #include "ui_frmServer.h"
 
 #include "common/ScriptWriter.h"
@@ -368,8 +369,8 @@ void frmServer::ViewTextFile() {
     const QString path = mGame.FilePath(
         QStringLiteral("maps") + Quake2::Separator() + mapName + QStringLiteral(".txt"), false);
     if (const Result<> started = StartTextViewer(mOptions.TextViewer(), path); !started)
-        Prompts::Message(this, tr("Could not open text file"), Prompts::Icon::Warning,
-                         QStringLiteral("Corvale"), started.Error());
+        Prompts::Message(this, tr("Could not open text file"), Prompts::Icon::Warning, kProgramName,
+                         started.Error());
 }
 
 void frmServer::LoadDefaults() {

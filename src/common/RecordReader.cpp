@@ -1,5 +1,6 @@
 #include "common/RecordReader.h"
 
+#include "common/RecordFormat.h"
 #include "common/TextDecoding.h"
 
 #include <algorithm>
@@ -60,8 +61,8 @@ RecordReader::RecordReader(const QByteArray& bytes) : mBytes(bytes) {
     if (IsUtf16(mBytes)) {
         mBytes = Utf16ToUtf8(bytes);
         mRecoded = tr("the file is in UTF-16");
-    } else if (mBytes.startsWith("\xEF\xBB\xBF")) {
-        mPos = 3;
+    } else if (mBytes.startsWith(kUtf8ByteOrderMark)) {
+        mPos = kUtf8ByteOrderMark.size();
     }
 }
 
@@ -195,9 +196,9 @@ bool RecordReader::Bool(bool& value) {
     QByteArrayView field;
     if (!NextField(field))
         return false;
-    if (field == QByteArrayView("#TRUE#"))
+    if (field == kTrueField)
         value = true;
-    else if (field == QByteArrayView("#FALSE#"))
+    else if (field == kFalseField)
         value = false;
     else
         return Fail(tr("\"%1\" is not #TRUE# or #FALSE#").arg(Excerpt(field)));

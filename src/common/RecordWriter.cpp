@@ -1,5 +1,7 @@
 #include "common/RecordWriter.h"
 
+#include "common/RecordFormat.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cstring>
@@ -87,11 +89,10 @@ RecordWriter& RecordWriter::Int32(qint32 value) {
 }
 
 RecordWriter& RecordWriter::Bool(bool value) {
-    const char* text = value ? "#TRUE#" : "#FALSE#";
-    const qsizetype length = value ? 6 : 7;
-    char* out = BeginField(length);
-    std::memcpy(out, text, length);
-    mUsed = out + length - mBytes.constData();
+    const QByteArrayView text = value ? kTrueField : kFalseField;
+    char* out = BeginField(text.size());
+    std::memcpy(out, text.data(), text.size());
+    mUsed = out + text.size() - mBytes.constData();
     return *this;
 }
 

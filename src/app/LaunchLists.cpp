@@ -1,12 +1,13 @@
 #include "app/LaunchLists.h"
 
 #include "app/Launcher.h"
+#include "common/RowInRange.h"
 
 namespace {
 
 // The row if the list has it, else none.
 int Existing(int row, int count) {
-    return row >= 0 && row < count ? row : -1;
+    return RowInRange(row, count) ? row : -1;
 }
 
 } // namespace

@@ -31,6 +31,7 @@ const QStringList kXatrixDeathmatchLevels = {u"xdm1"_s, u"xdm2"_s, u"xdm3"_s, u"
                                              u"xdm5"_s, u"xdm6"_s, u"xdm7"_s};
 
 constexpr qint64 kSaveTitleBytes = 32;
+const QString kSaveSlotPrefix = QStringLiteral("save");
 
 } // namespace
 
@@ -99,26 +100,25 @@ QStringList Quake2::ListFiles(const QString& pattern) const {
     return files;
 }
 
-QStringList Quake2::ListMaps(int kind) const {
+QStringList Quake2::ListMaps(MapKind kind) const {
     const bool xatrix = mGame == QLatin1String("xatrix");
     switch (kind) {
-    case 0:
+    case MapKind::SinglePlayerLevels:
         return xatrix ? kXatrixSinglePlayerLevels : kSinglePlayerLevels;
-    case 1:
+    case MapKind::DeathmatchLevels:
         return xatrix ? kXatrixDeathmatchLevels : kDeathmatchLevels;
-    case 2:
-        return ListFiles(QStringLiteral("maps") + Separator() + QStringLiteral("*.bsp"));
-    default:
-        return {};
+    case MapKind::CustomMaps:
+        return ListFiles(QStringLiteral("maps") + Separator() + u'*' + kMapFileEnding.toString());
     }
+    return {};
 }
 
 QStringList Quake2::SavedGames() const {
     const QString saveRoot = GameDirectory() + Separator() + QStringLiteral("save") + Separator();
     QStringList titles;
     for (int slot = 0; slot < kSavedGameSlots; ++slot) {
-        const QString slotFile = saveRoot + QStringLiteral("save%1").arg(slot) + Separator() +
-                                 QStringLiteral("server.ssv");
+        const QString slotFile =
+            saveRoot + SaveSlotName(slot) + Separator() + QStringLiteral("server.ssv");
         QString title;
         QFile file(slotFile);
         if (FileSystem::IsOrdinaryFile(slotFile) && file.open(QIODevice::ReadOnly))
@@ -126,4 +126,14 @@ QStringList Quake2::SavedGames() const {
         titles << title;
     }
     return titles;
+}
+
+QString Quake2::SaveSlotName(int slot) {
+    return kSaveSlotPrefix + QString::number(slot);
+}
+
+int Quake2::SaveSlotNumber(const QString& name) {
+    bool isNumber = false;
+    const int slot = name.mid(kSaveSlotPrefix.size()).toInt(&isNumber);
+    return isNumber && slot >= 0 ? slot : -1;
 }

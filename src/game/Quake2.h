@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 
 // The installed game: where it lives, which program starts it and which game
 // directory (mod) is current. Turns file names into paths inside the current
@@ -15,6 +16,10 @@ class Quake2 {
 
 public:
     static constexpr int kSavedGameSlots = 15;
+    // The game's map lists: the levels it comes with and the map files of
+    // the installation, which end in kMapFileEnding.
+    enum class MapKind { SinglePlayerLevels, DeathmatchLevels, CustomMaps };
+    static constexpr QStringView kMapFileEnding = u".bsp";
 
     Quake2();
 
@@ -44,11 +49,14 @@ public:
     // may have a subdirectory part), or of the base game directory when the
     // current one has no match.
     QStringList ListFiles(const QString& pattern) const;
-    // 0 single player levels, 1 deathmatch levels (built in), 2 custom maps
-    // (map files, ".bsp" included); any other kind gives an empty list.
-    QStringList ListMaps(int kind) const;
+    // The maps of a kind; custom maps by their file names.
+    QStringList ListMaps(MapKind kind) const;
     // The titles of the 15 saved-game slots, "" for an empty slot.
     QStringList SavedGames() const;
+    // The name of a saved-game slot, "save3" for slot 3; and back, the number
+    // after the name's first four characters, -1 when there is none.
+    static QString SaveSlotName(int slot);
+    static int SaveSlotNumber(const QString& name);
 
     static QString Separator();
 

@@ -3,6 +3,7 @@
 #include "common/Names.h"
 #include "ui_frmServer.h"
 
+#include "common/RowInRange.h"
 #include "common/ScriptWriter.h"
 #include "common/TextToInt16.h"
 #include "game/Quake2.h"
@@ -160,8 +161,8 @@ void frmServer::FillMapList() {
     mLastFilledList = MapListValue();
     // A typed name that equals a built-in list means that list, as it does
     // when the server starts.
-    const qint16 kind = ServerConfig::MapListKind(mLastFilledList);
-    ui->lstMaps->addItems(ServerConfig::GetMapList(kind, mLastFilledList, mGame));
+    ui->lstMaps->addItems(ServerConfig::GetMapList(ServerConfig::MapListKind(mLastFilledList),
+                                                   mLastFilledList, mGame));
 }
 
 void frmServer::FillSavedGameList() {
@@ -175,15 +176,12 @@ void frmServer::RecordToControls() {
     ui->cboSubgame->setCurrentIndex(
         ui->cboSubgame->findText(mRecord.Game, Qt::MatchExactly | Qt::MatchCaseSensitive));
 
-    if (mRecord.MapList.isEmpty()) {
-        SelectMapListItem(0);
-    } else {
-        const qint16 kind = ServerConfig::MapListKind(mRecord.MapList);
-        if (kind >= 0)
-            SelectMapListItem(kind);
-        else
-            ui->cboMapList->setEditText(mRecord.MapList);
-    }
+    if (mRecord.MapList.isEmpty())
+        SelectMapList(Quake2::MapKind::SinglePlayerLevels);
+    else if (const auto kind = ServerConfig::MapListKind(mRecord.MapList))
+        SelectMapList(*kind);
+    else
+        ui->cboMapList->setEditText(mRecord.MapList);
 
     ui->chkEnableCheats->setChecked(mRecord.EnableCheats);
     ui->chkAllowDownload->setChecked(mRecord.AllowDownload);
@@ -198,10 +196,9 @@ void frmServer::RecordToControls() {
     ApplyMapMode();
 
     if (mRecord.MapMode == ServerConfig::LoadSavedGame && !mRecord.MapName.isEmpty()) {
-        // "save3" names slot 3; a name without a slot number keeps the first.
-        bool isNumber = false;
-        const int slot = mRecord.MapName.mid(4).toInt(&isNumber);
-        if (isNumber && slot >= 0 && slot < ui->lstMaps->count())
+        // A name without a slot number keeps the first slot.
+        const int slot = Quake2::SaveSlotNumber(mRecord.MapName);
+        if (RowInRange(slot, ui->lstMaps->count()))
             ui->lstMaps->setCurrentRow(slot);
     } else if (mRecord.MapMode == ServerConfig::SpecificMap) {
         const QList<QListWidgetItem*> matches =
@@ -260,7 +257,7 @@ void frmServer::ControlsToRecord() {
         // is taken: "save-1" would load nothing.
         const QList<QListWidgetItem*> selected = ui->lstMaps->selectedItems();
         const int slot = selected.isEmpty() ? 0 : ui->lstMaps->row(selected.first());
-        mRecord.MapName = QStringLiteral("save%1").arg(slot);
+        mRecord.MapName = Quake2::SaveSlotName(slot);
         mRecord.MapList.clear();
         break;
     }
@@ -325,11 +322,11 @@ void frmServer::SubgameChanged() {
 QString frmServer::MapListValue() const {
     const QString shown = ui->cboMapList->currentText();
     const int item = ui->cboMapList->findText(shown, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    return item >= 0 ? ServerConfig::MapListName(static_cast<qint16>(item)) : shown;
+    return item >= 0 ? ServerConfig::MapListName(Quake2::MapKind(item)) : shown;
 }
 
-void frmServer::SelectMapListItem(int index) {
-    ui->cboMapList->setCurrentIndex(index);
+void frmServer::SelectMapList(Quake2::MapKind kind) {
+    ui->cboMapList->setCurrentIndex(int(kind));
     MapListItemSelected();
 }
 

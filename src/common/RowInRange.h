@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QtGlobal>
+
+// Whether row names one of count entries; a selection of -1 names none.
+constexpr bool RowInRange(qsizetype row, qsizetype count) {
+    return row >= 0 && row < count;
+}

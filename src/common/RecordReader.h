@@ -55,7 +55,6 @@ private:
     bool NextField(QByteArrayView& field);
     bool NextNumber(qint32& value);
     bool Fail(const QString& reason);
-    bool EndField();
     int LineAt(qsizetype offset) const;
 
     QByteArray mBytes;

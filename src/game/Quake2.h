@@ -27,6 +27,8 @@ public:
     QString Game() const { return mGame; }
     void SetExecutable(const QString& executable) { mExecutable = executable; }
     QString Executable() const { return mExecutable; }
+    // The installation's drive letter (the path's first character). Nothing
+    // reads it: the game starts with the installation as its working folder.
     QString Drive() const { return mPath.left(1); }
     // Stores the path and adds the trailing separator when it is missing.
     void SetPath(const QString& path);
@@ -68,5 +70,6 @@ private:
     QString mGame;
 };
 
-// The one game object of the running program.
+// The one game object of the running program, set while Main runs. Nothing
+// reads it: every class that needs the game is handed a Quake2&.
 extern Quake2* gQuake2;

@@ -2,7 +2,6 @@
 
 #include "common/Names.h"
 #include "platform/Defaults.h"
-#include "platform/RecordLocation.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -25,14 +24,14 @@ constexpr int kSmallest = 100 * kTwipsPerPixel;
 const TextSetting LaunchConfig{kSettings, "LaunchConfig",
                                [] { return kProgramName + QLatin1String(".cfg"); }};
 const TextSetting ClientFile{kSettings, "ClientFile",
-                             [] { return DefaultRecordFile(QStringLiteral("cvclients.dat")); },
+                             [] { return Defaults::RecordFile(QStringLiteral("cvclients.dat")); },
                              true};
 const TextSetting ServerFile{kSettings, "ServerFile",
-                             [] { return DefaultRecordFile(QStringLiteral("cvservers.dat")); },
+                             [] { return Defaults::RecordFile(QStringLiteral("cvservers.dat")); },
                              true};
 const TextSetting RemoteServerFile{
     kSettings, "RemoteServerFile",
-    [] { return DefaultRecordFile(QStringLiteral("cvremotes.dat")); }, true};
+    [] { return Defaults::RecordFile(QStringLiteral("cvremotes.dat")); }, true};
 const Int16Setting ClientIndex{kSettings, "ClientIndex", -1};
 const Int16Setting ServerIndex{kSettings, "ServerIndex", -1};
 const Int16Setting RemoteServerIndex{kSettings, "RemoteServerIndex", -1};

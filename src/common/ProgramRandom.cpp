@@ -6,8 +6,8 @@
 namespace ProgramRandom {
 
 double NextUnit() {
-    static std::mt19937 generator(
-        static_cast<quint32>(std::chrono::high_resolution_clock::now().time_since_epoch().count()));
+    static std::mt19937 generator(static_cast<std::mt19937::result_type>(
+        std::chrono::high_resolution_clock::now().time_since_epoch().count()));
     return std::generate_canonical<double, 53>(generator);
 }
 

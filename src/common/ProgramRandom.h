@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QtGlobal>
-
 // The program's one pseudo-random generator, used for random map choices.
 // It is seeded from the clock once, before its first draw.
 namespace ProgramRandom {

@@ -162,7 +162,7 @@ bool RecordReader::Text(QString& value) {
     return true;
 }
 
-bool RecordReader::NextNumber(qint32& value) {
+bool RecordReader::Int32(qint32& value) {
     QByteArrayView field;
     if (!NextField(field))
         return false;
@@ -180,16 +180,12 @@ bool RecordReader::NextNumber(qint32& value) {
 
 bool RecordReader::Int16(qint16& value) {
     qint32 wide = 0;
-    if (!NextNumber(wide))
+    if (!Int32(wide))
         return false;
     if (wide < -32768 || wide > 32767)
         return Fail(tr("number %1 is out of range").arg(wide));
     value = static_cast<qint16>(wide);
     return true;
-}
-
-bool RecordReader::Int32(qint32& value) {
-    return NextNumber(value);
 }
 
 bool RecordReader::Bool(bool& value) {

@@ -38,12 +38,6 @@ char* RecordWriter::BeginField(qsizetype longest) {
     return out;
 }
 
-void RecordWriter::AppendNumber(qint32 value) {
-    char* out = BeginField(kNumberRoom);
-    out = std::to_chars(out, out + kNumberRoom, value).ptr;
-    mUsed = out - mBytes.constData();
-}
-
 RecordWriter& RecordWriter::Text(const QString& value) {
     // UTF-8 takes three bytes at most for each UTF-16 unit; a quote two.
     char* out = BeginField(3 * value.size() + 2);
@@ -78,13 +72,10 @@ RecordWriter& RecordWriter::Text(const QString& value) {
     return *this;
 }
 
-RecordWriter& RecordWriter::Int16(qint16 value) {
-    AppendNumber(value);
-    return *this;
-}
-
 RecordWriter& RecordWriter::Int32(qint32 value) {
-    AppendNumber(value);
+    char* out = BeginField(kNumberRoom);
+    out = std::to_chars(out, out + kNumberRoom, value).ptr;
+    mUsed = out - mBytes.constData();
     return *this;
 }
 

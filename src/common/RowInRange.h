@@ -6,3 +6,8 @@
 constexpr bool RowInRange(qsizetype row, qsizetype count) {
     return row >= 0 && row < count;
 }
+
+// The row when it names one of count entries, else -1.
+constexpr int RowOrNone(int row, int count) {
+    return RowInRange(row, count) ? row : -1;
+}

@@ -11,11 +11,9 @@
 #include "platform/SettingsStore.h"
 #include "platform/UserGameFolder.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QObject>
 
 Launcher::Launcher(Quake2& game) : mGame(game) {
     mLaunchConfig = SettingsStore::Read(Setting::LaunchConfig);
@@ -189,8 +187,7 @@ Result<QString> Launcher::LaunchConfigTarget(const QString& installed) const {
     const QFileInfo folder(QFileInfo(installed).absolutePath());
     if (folder.isDir() && !UserGameFolder::IsWritable(folder.filePath())) {
         const bool inCurrentGame =
-            !mGame.Game().isEmpty() &&
-            installed.startsWith(mGame.Path() + mGame.Game() + Quake2::Separator());
+            !mGame.Game().isEmpty() && installed.startsWith(mGame.GameFolder(mGame.Game()));
         return UserGameFolder::FilePath(mGame.Executable(),
                                         inCurrentGame ? mGame.Game() : kBaseGame, mLaunchConfig);
     }

@@ -49,20 +49,18 @@ void Quake2::SetPath(const QString& path) {
         mPath += Separator();
 }
 
-QString Quake2::GameDirectory() const {
-    return mPath + (mGame.isEmpty() ? kBaseGame : mGame);
+QString Quake2::GameFolder(const QString& game) const {
+    return mPath + game + Separator();
 }
 
 QString Quake2::FilePath(const QString& fileName, bool mustExist) const {
     if (!mGame.isEmpty()) {
-        const QString candidate = mPath + mGame + Separator() + fileName;
+        const QString candidate = GameFolder(mGame) + fileName;
         if (FileSystem::IsOrdinaryFile(candidate))
             return candidate;
     }
-    const QString candidate = mPath + kBaseGame + Separator() + fileName;
-    if (mustExist && !FileSystem::IsOrdinaryFile(candidate))
-        return QString();
-    return candidate;
+    const QString candidate = GameFolder(kBaseGame) + fileName;
+    return mustExist && !FileSystem::IsOrdinaryFile(candidate) ? QString() : candidate;
 }
 
 QString Quake2::ProgramPath() const {
@@ -89,14 +87,11 @@ QStringList Quake2::ListDirectories(const QString& pattern) const {
 }
 
 QStringList Quake2::ListFiles(const QString& pattern) const {
-    if (mGame.isEmpty())
-        return FileSystem::List(mPath + kBaseGame + Separator() + pattern,
-                                FileSystem::Entries::FilesOnly);
-    QStringList files =
-        FileSystem::List(mPath + mGame + Separator() + pattern, FileSystem::Entries::FilesOnly);
+    QStringList files;
+    if (!mGame.isEmpty())
+        files = FileSystem::List(GameFolder(mGame) + pattern, FileSystem::Entries::FilesOnly);
     if (files.isEmpty() && mGame != kBaseGame)
-        files = FileSystem::List(mPath + kBaseGame + Separator() + pattern,
-                                 FileSystem::Entries::FilesOnly);
+        files = FileSystem::List(GameFolder(kBaseGame) + pattern, FileSystem::Entries::FilesOnly);
     return files;
 }
 
@@ -114,7 +109,8 @@ QStringList Quake2::ListMaps(MapKind kind) const {
 }
 
 QStringList Quake2::SavedGames() const {
-    const QString saveRoot = GameDirectory() + Separator() + QStringLiteral("save") + Separator();
+    const QString saveRoot =
+        GameFolder(mGame.isEmpty() ? kBaseGame : mGame) + QStringLiteral("save") + Separator();
     QStringList titles;
     for (int slot = 0; slot < kSavedGameSlots; ++slot) {
         const QString slotFile =

@@ -5,7 +5,6 @@
 #include <QCoreApplication>
 #include <QString>
 #include <QStringList>
-#include <QStringView>
 
 // The installed game: where it lives, which program starts it and which game
 // directory (mod) is current. Turns file names into paths inside the current
@@ -34,6 +33,9 @@ public:
     void SetPath(const QString& path);
     QString Path() const { return mPath; }
 
+    // The folder of a game directory ("baseq2" or a mod), with a trailing
+    // separator.
+    QString GameFolder(const QString& game) const;
     // The file in the current game directory when one exists there, else the
     // path in the base game directory; "" when mustExist and it is in neither.
     QString FilePath(const QString& fileName, bool mustExist = false) const;
@@ -63,8 +65,6 @@ public:
     static QString Separator();
 
 private:
-    QString GameDirectory() const;
-
     QString mPath;
     QString mExecutable;
     QString mGame;

@@ -14,9 +14,8 @@
 namespace {
 QStringList ArgumentsOf(int argc, char* argv[]) {
     QStringList arguments;
-    for (int i = 0; i < argc; ++i) {
+    for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
-    }
     return arguments;
 }
 } // namespace

@@ -125,8 +125,8 @@ Handler* gHandler = &gDialogs;
 
 } // namespace
 
-void Message(QWidget* parent, const QString& text, Icon icon, const QString& caption,
-             const QString& details) {
+void Message(QWidget* parent, const QString& text, Icon icon, const QString& details,
+             const QString& caption) {
     gHandler->Message(parent, text, icon, caption, details);
 }
 

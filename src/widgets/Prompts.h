@@ -12,7 +12,7 @@ class QWidget;
 namespace Prompts {
 
 enum class Icon { None, Critical, Warning };
-enum class Choice { Ok, Retry, Cancel };
+enum class Choice { Retry, Cancel };
 
 class Handler {
 public:
@@ -25,8 +25,8 @@ public:
 };
 
 // Shows text with an OK button; details, when given, are shown on request.
-void Message(QWidget* parent, const QString& text, Icon icon, const QString& caption = kProgramName,
-             const QString& details = QString());
+void Message(QWidget* parent, const QString& text, Icon icon, const QString& details = QString(),
+             const QString& caption = kProgramName);
 // A warning with Retry and Cancel.
 Choice RetryCancel(QWidget* parent, const QString& text);
 // A one-line input box; "" when cancelled.

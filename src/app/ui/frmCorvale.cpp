@@ -1,7 +1,6 @@
 #include "app/ui/frmCorvale.h"
 
 #include "client/ui/frmUserProfile.h"
-#include "common/Names.h"
 #include "game/Quake2.h"
 #include "platform/SettingsStore.h"
 #include "platform/TextViewer.h"
@@ -21,7 +20,6 @@
 #include <QImageReader>
 #include <QListView>
 #include <QLocale>
-#include <QMouseEvent>
 #include <QScopedValueRollback>
 #include <QScreen>
 #include <QShortcut>
@@ -370,7 +368,7 @@ bool frmCorvale::LaunchGame() {
         return false;
     }
     if (const Result<> started = mLauncher.Launch(); !started) {
-        Prompts::Message(this, tr("Could not launch Quake2"), Prompts::Icon::Critical, kProgramName,
+        Prompts::Message(this, tr("Could not launch Quake2"), Prompts::Icon::Critical,
                          started.Error());
         return false;
     }
@@ -382,7 +380,7 @@ bool frmCorvale::LaunchGame() {
 void frmCorvale::ViewCommandLine() {
     SettlePendingDeselects();
     mLauncher.SelectGame(ServerSelection(), *mDefaultServer);
-    Prompts::Message(this, mLauncher.CommandLine(), Prompts::Icon::None,
+    Prompts::Message(this, mLauncher.CommandLine(), Prompts::Icon::None, QString(),
                      tr("Command Line Preview"));
 }
 
@@ -398,7 +396,7 @@ void frmCorvale::ViewConfigFile() {
             StartTextViewer(mOptions->TextViewer(), mLauncher.LaunchConfigPath());
         !started)
         Prompts::Message(this, tr("Could not open text viewer"), Prompts::Icon::Critical,
-                         kProgramName, started.Error());
+                         started.Error());
 }
 
 // Remote servers are asked for their status when the list shows them, and
@@ -497,10 +495,8 @@ void frmCorvale::Unload() {
     SettingsStore settings;
     if (!isMinimized())
         SavePlacement(settings);
-    if (mOptions)
-        mOptions->Save(settings);
-    if (mRandomPicture)
-        mRandomPicture->Save(settings);
+    mOptions->Save(settings);
+    mRandomPicture->Save(settings);
     mLauncher.WriteSettings(settings);
     if (const Result<> saved = settings.Save(); !saved)
         problems << saved.Error();

@@ -1,5 +1,4 @@
 #include "client/ui/frmUserProfile.h"
-#include "common/Names.h"
 #include "ui_frmUserProfile.h"
 
 #include "client/UserProfile.h"
@@ -63,5 +62,5 @@ void frmUserProfile::EditConfigFile() {
     if (const Result<> started = StartTextViewer(mOptions.TextViewer(), mGame.FilePath(fileName));
         !started)
         Prompts::Message(this, tr("Could not open config file"), Prompts::Icon::Warning,
-                         kProgramName, started.Error());
+                         started.Error());
 }

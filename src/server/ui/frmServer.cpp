@@ -1,6 +1,5 @@
 #include "server/ui/frmServer.h"
 
-#include "common/Names.h"
 #include "ui_frmServer.h"
 
 #include "common/RowInRange.h"
@@ -20,6 +19,12 @@
 namespace {
 
 const QString kCrLf = QStringLiteral("\r\n");
+
+// Option i of the group is button i of the list.
+void AddOptions(QButtonGroup& group, const QList<QAbstractButton*>& buttons) {
+    for (int i = 0; i < buttons.size(); ++i)
+        group.addButton(buttons.at(i), i);
+}
 
 // Checks the option with that index, or none when the index names no option
 // (a record read from a file may hold any number).
@@ -78,26 +83,15 @@ void frmServer::showEvent(QShowEvent* event) {
 }
 
 void frmServer::BindControls() {
-    const QList<QAbstractButton*> playerModes = {ui->optPlayerMode0, ui->optPlayerMode1,
-                                                 ui->optPlayerMode2};
-    const QList<QAbstractButton*> difficulties = {ui->optDifficulty0, ui->optDifficulty1,
-                                                  ui->optDifficulty2, ui->optDifficulty3};
-    const QList<QAbstractButton*> mapModes = {ui->optMap0, ui->optMap1, ui->optMap2, ui->optMap3,
-                                              ui->optMap4};
-    for (int i = 0; i < playerModes.size(); ++i)
-        mPlayerMode.addButton(playerModes.at(i), i);
-    for (int i = 0; i < difficulties.size(); ++i)
-        mDifficulty.addButton(difficulties.at(i), i);
-    for (int i = 0; i < mapModes.size(); ++i)
-        mMapMode.addButton(mapModes.at(i), i);
+    AddOptions(mPlayerMode, {ui->optPlayerMode0, ui->optPlayerMode1, ui->optPlayerMode2});
+    AddOptions(mDifficulty,
+               {ui->optDifficulty0, ui->optDifficulty1, ui->optDifficulty2, ui->optDifficulty3});
+    AddOptions(mMapMode, {ui->optMap0, ui->optMap1, ui->optMap2, ui->optMap3, ui->optMap4});
     // Check box i stands for bit i of the flags. A plain list, not a button
     // group: Qt lets Tab reach only one button of a group, which would leave
     // nineteen of the boxes out of the keyboard's reach.
-    mDmFlags = {ui->chkDmflag0,  ui->chkDmflag1,  ui->chkDmflag2,  ui->chkDmflag3,
-                ui->chkDmflag4,  ui->chkDmflag5,  ui->chkDmflag6,  ui->chkDmflag7,
-                ui->chkDmflag8,  ui->chkDmflag9,  ui->chkDmflag10, ui->chkDmflag11,
-                ui->chkDmflag12, ui->chkDmflag13, ui->chkDmflag14, ui->chkDmflag15,
-                ui->chkDmflag16, ui->chkDmflag17, ui->chkDmflag18, ui->chkDmflag19};
+    for (int bit = 0; bit < ServerConfig::kDmFlagCount; ++bit)
+        mDmFlags << findChild<QCheckBox*>(QStringLiteral("chkDmflag%1").arg(bit));
 
     ui->updMaxclients->Attach(ui->txtMaxclients, 0, 100, 1);
     ui->updFraglimit->Attach(ui->txtFraglimit, 0, 1000, 5);
@@ -366,7 +360,7 @@ void frmServer::ViewTextFile() {
     const QString path = mGame.FilePath(
         QStringLiteral("maps") + Quake2::Separator() + mapName + QStringLiteral(".txt"), false);
     if (const Result<> started = StartTextViewer(mOptions.TextViewer(), path); !started)
-        Prompts::Message(this, tr("Could not open text file"), Prompts::Icon::Warning, kProgramName,
+        Prompts::Message(this, tr("Could not open text file"), Prompts::Icon::Warning,
                          started.Error());
 }
 

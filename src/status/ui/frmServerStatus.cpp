@@ -1,7 +1,5 @@
 #include "status/ui/frmServerStatus.h"
 
-#include "status/StatusFormat.h"
-
 #include <QBoxLayout>
 #include <QHeaderView>
 #include <QLabel>

@@ -3,9 +3,10 @@
 // Enter, interleaved, and prints the ratio with its goal.
 // Usage: corvale_launch_benchmark [repetitions]
 #include "app/Launcher.h"
-#include "app/frmCorvale.h"
+#include "app/ui/frmCorvale.h"
+#include "common/Names.h"
 #include "game/Quake2.h"
-#include "platform/Look.h"
+#include "widgets/Look.h"
 
 #include <QApplication>
 #include <QDir>
@@ -95,8 +96,8 @@ int main(int argc, char* argv[]) {
     // The game stands in as a program that ends at once: running means started.
     QFile::copy(QStringLiteral("/bin/true"), install + QStringLiteral("quake2"));
     {
-        QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Corvale"),
-                           QStringLiteral("Corvale"));
+        QSettings settings(QSettings::NativeFormat, QSettings::UserScope, kProgramName,
+                           kProgramName);
         settings.setValue(QStringLiteral("Options/Path"), install);
         settings.setValue(QStringLiteral("Options/Executable"), QStringLiteral("quake2"));
         settings.setValue(QStringLiteral("Settings/LaunchType"), QStringLiteral("2"));

@@ -4,10 +4,10 @@
 // ignoring case. Rounds are interleaved; prints min and median.
 // Usage: corvale_maplist_benchmark [files] [rounds]
 #include "game/Quake2.h"
-#include "platform/Look.h"
 #include "prefs/Options.h"
 #include "server/ServerConfig.h"
-#include "server/frmServer.h"
+#include "server/ui/frmServer.h"
+#include "widgets/Look.h"
 
 #include <QApplication>
 #include <QDir>

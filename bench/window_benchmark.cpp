@@ -6,10 +6,11 @@
 // performs (counted with strace).
 // Usage: corvale_window_benchmark [records] [repetitions]
 #include "app/Launcher.h"
-#include "app/Main.h"
-#include "app/frmCorvale.h"
+#include "app/ui/Main.h"
+#include "app/ui/frmCorvale.h"
+#include "common/Names.h"
 #include "game/Quake2.h"
-#include "platform/Look.h"
+#include "widgets/Look.h"
 
 #include <QApplication>
 #include <QDir>
@@ -67,8 +68,8 @@ private:
 // with: a main window with a menu bar and a label, in the same look.
 int RunChild(int argc, char* argv[], bool bare) {
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Corvale"));
-    QApplication::setOrganizationName(QStringLiteral("Corvale"));
+    QApplication::setApplicationName(kProgramName);
+    QApplication::setOrganizationName(kProgramName);
     FirstPaint firstPaint;
     application.installEventFilter(&firstPaint);
     if (!bare)

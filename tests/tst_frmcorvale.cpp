@@ -1,5 +1,5 @@
 #include "app/Launcher.h"
-#include "app/frmCorvale.h"
+#include "app/ui/frmCorvale.h"
 #include "game/Quake2.h"
 #include "support/FakeGameServers.h"
 #include "support/LayoutCheck.h"

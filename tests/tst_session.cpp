@@ -1,6 +1,7 @@
-#include "app/Main.h"
 #include "app/SingleInstance.h"
-#include "app/frmCorvale.h"
+#include "app/ui/Main.h"
+#include "app/ui/frmCorvale.h"
+#include "common/Names.h"
 #include "common/RecordWriter.h"
 #include "game/Quake2.h"
 #include "platform/SettingsStore.h"
@@ -306,8 +307,8 @@ int main(int argc, char* argv[]) {
             if (mode == "--press-launch")
                 gMainForm->LaunchGame();
         });
-        QApplication::setApplicationName("Corvale");
-        QApplication::setOrganizationName("Corvale");
+        QApplication::setApplicationName(kProgramName);
+        QApplication::setOrganizationName(kProgramName);
         return Main(application,
                     mode == "--launch-corvale" ? StartMode::LaunchOnly : StartMode::Window);
     }

@@ -1,6 +1,6 @@
 #include "status/StatusFormat.h"
 #include "status/StatusQuery.h"
-#include "status/frmServerStatus.h"
+#include "status/ui/frmServerStatus.h"
 #include "support/FakeGameServers.h"
 #include "support/LayoutCheck.h"
 #include "support/TestSupport.h"

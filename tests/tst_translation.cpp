@@ -1,5 +1,5 @@
 #include "app/Translations.h"
-#include "app/frmCorvale.h"
+#include "app/ui/frmCorvale.h"
 #include "support/DialogRecords.h"
 #include "support/LayoutCheck.h"
 #include "support/TestSupport.h"
@@ -32,8 +32,8 @@ private Q_SLOTS:
 
     void captionsFit_data() {
         QTest::addColumn<QString>("window");
-        for (const char* name : {"frmCorvale", "frmServer", "frmUserProfile",
-                                 "frmOptions", "frmRandomPicture", "frmAbout"})
+        for (const char* name : {"frmCorvale", "frmServer", "frmUserProfile", "frmOptions",
+                                 "frmRandomPicture", "frmAbout"})
             QTest::newRow(name) << QString::fromLatin1(name);
     }
     void captionsFit() {

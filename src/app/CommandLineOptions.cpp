@@ -80,9 +80,8 @@ bool CommandLineOptions::Json() const {
 void CommandLineOptions::AddQtOptions() {
     for (const QtOption& qtOption : kQtOptions) {
         QCommandLineOption option(QString::fromLatin1(qtOption.name));
-        if (qtOption.valueName) {
+        if (qtOption.valueName)
             option.setValueName(QString::fromLatin1(qtOption.valueName));
-        }
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         mParser.addOption(option);
     }

@@ -1,15 +1,7 @@
 #include "app/LaunchLists.h"
 
 #include "app/Launcher.h"
-
-namespace {
-
-// The row if the list has it, else none.
-int Existing(int row, int count) {
-    return row >= 0 && row < count ? row : -1;
-}
-
-} // namespace
+#include "common/RowInRange.h"
 
 LaunchLists::LaunchLists(Launcher& launcher) : mLauncher(launcher) {}
 
@@ -26,16 +18,16 @@ void LaunchLists::FillServerList() {
         mServerModel.Show(mLauncher.mRemoteServers);
     else
         mServerModel.Show(mLauncher.mServers);
-    mServers.Select(Existing(SavedServerSelection(), mServerModel.rowCount()));
+    mServers.Select(RowOrNone(SavedServerSelection(), mServerModel.rowCount()));
 }
 
 void LaunchLists::FillClientList() {
     mClientModel.Show(mLauncher.mClients);
-    mClients.Select(Existing(mLauncher.mClientIndex, mClientModel.rowCount()));
+    mClients.Select(RowOrNone(mLauncher.mClientIndex, mClientModel.rowCount()));
 }
 
 void LaunchLists::ApplyLaunchType() {
-    mClients.Select(ProfilesUsed() ? Existing(mLauncher.mClientIndex, mClientModel.rowCount())
+    mClients.Select(ProfilesUsed() ? RowOrNone(mLauncher.mClientIndex, mClientModel.rowCount())
                                    : -1);
 }
 

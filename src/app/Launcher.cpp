@@ -1,19 +1,19 @@
 #include "app/Launcher.h"
 
 #include "common/FileIO.h"
+#include "common/Names.h"
 #include "common/RecordLoad.h"
 #include "common/RecordWriter.h"
+#include "common/RowInRange.h"
 #include "common/ScriptWriter.h"
 #include "game/Quake2.h"
 #include "platform/ProcessStart.h"
 #include "platform/SettingsStore.h"
 #include "platform/UserGameFolder.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QObject>
 
 Launcher::Launcher(Quake2& game) : mGame(game) {
     mLaunchConfig = SettingsStore::Read(Setting::LaunchConfig);
@@ -169,10 +169,10 @@ QStringList Launcher::SaveCollections() const {
 void Launcher::SelectGame(qint16 serverSelection, const ServerConfig& defaultServer) {
     if (mClientOnly)
         mGame.SetGame(QString());
-    else if (serverSelection < 0 || serverSelection >= qint16(mServers.size()))
-        mGame.SetGame(defaultServer.Game);
-    else
+    else if (RowInRange(serverSelection, std::ssize(mServers)))
         mGame.SetGame(mServers.at(serverSelection).Game);
+    else
+        mGame.SetGame(defaultServer.Game);
 }
 
 QString Launcher::LaunchConfigPath() const {
@@ -187,11 +187,9 @@ Result<QString> Launcher::LaunchConfigTarget(const QString& installed) const {
     const QFileInfo folder(QFileInfo(installed).absolutePath());
     if (folder.isDir() && !UserGameFolder::IsWritable(folder.filePath())) {
         const bool inCurrentGame =
-            !mGame.Game().isEmpty() &&
-            installed.startsWith(mGame.Path() + mGame.Game() + Quake2::Separator());
+            !mGame.Game().isEmpty() && installed.startsWith(mGame.GameFolder(mGame.Game()));
         return UserGameFolder::FilePath(mGame.Executable(),
-                                        inCurrentGame ? mGame.Game() : QStringLiteral("baseq2"),
-                                        mLaunchConfig);
+                                        inCurrentGame ? mGame.Game() : kBaseGame, mLaunchConfig);
     }
 #endif
     return installed;
@@ -201,11 +199,7 @@ Result<QString> Launcher::LaunchConfigTarget(const QString& installed) const {
 // so a value there that the console would split runs commands of its own.
 Result<> Launcher::CheckConsoleArguments() const {
     // A line break is shown as a visible mark, so the value stays on one line.
-    const auto shown = [](QString value) {
-        value.replace(QStringLiteral("\r\n"), QStringLiteral("\u21B5"));
-        value.replace(u'\r', u'\u21B5').replace(u'\n', u'\u21B5');
-        return value;
-    };
+    const auto shown = [](const QString& value) { return ScriptWriter::OneLine(value, u'\u21B5'); };
     if (ScriptWriter::ConsoleWouldSplit(mGame.Game()))
         return Result<>::Failure(
             tr("The game folder \"%1\" of the server configuration cannot be passed to the "
@@ -231,21 +225,21 @@ Result<> Launcher::WriteLaunchConfig(qint16 clientSelection, qint16 serverSelect
         return passable;
     ScriptWriter script;
     if (!mDedicated) {
-        if (clientSelection < 0 || clientSelection >= qint16(mClients.size())) {
+        if (RowInRange(clientSelection, std::ssize(mClients))) {
+            mClients.at(clientSelection).WriteToConfigFile(script);
+        } else {
             script.Line(QStringLiteral("exec default.cfg"));
             script.Line();
-        } else {
-            mClients.at(clientSelection).WriteToConfigFile(script);
         }
     }
     if (mClientOnly) {
-        if (serverSelection >= 0 && serverSelection < qint16(mRemoteServers.size()))
+        if (RowInRange(serverSelection, std::ssize(mRemoteServers)))
             script.Line(QStringLiteral("connect ") +
                         ScriptWriter::Value(mRemoteServers.at(serverSelection).ID));
-    } else if (serverSelection < 0 || serverSelection >= qint16(mServers.size())) {
-        defaultServer.WriteToConfigFile(script, mGame);
-    } else {
+    } else if (RowInRange(serverSelection, std::ssize(mServers))) {
         mServers.at(serverSelection).WriteToConfigFile(script, mGame);
+    } else {
+        defaultServer.WriteToConfigFile(script, mGame);
     }
 
     const QString installed = mGame.FilePath(mLaunchConfig, false);

@@ -1,4 +1,5 @@
 #include "app/SingleInstance.h"
+#include "common/Names.h"
 
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
@@ -49,7 +50,7 @@ bool PeerIsThisUser(const QLocalSocket& socket) {
 } // namespace
 
 SingleInstance::SingleInstance(const QString& settingsFolder, const QString& runtimeFolder)
-    : mLock(QDir(settingsFolder).filePath(QStringLiteral("Corvale.instance.lock"))) {
+    : mLock(QDir(settingsFolder).filePath(kProgramName + QLatin1String(".instance.lock"))) {
     const bool folderMade = QDir().mkpath(settingsFolder);
     // Named once the folder exists, so that the copy that creates it and
     // the later ones derive the name from the same real path.

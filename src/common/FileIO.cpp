@@ -6,6 +6,18 @@
 
 #include <filesystem>
 
+namespace {
+
+// Why a write or flush failed. A short write on a full disk sets no error of
+// its own.
+QString WriteFailure(const QFileDevice& file) {
+    return file.error() != QFileDevice::NoError
+               ? file.errorString()
+               : QCoreApplication::translate("FileIO", "disk full");
+}
+
+} // namespace
+
 Result<QByteArray> ReadWholeFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -20,15 +32,11 @@ Result<> WriteWholeFile(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return Result<>::Failure(file.errorString());
-    // A short write on a full disk sets no error of its own; committing then
-    // would replace a good file with a truncated one.
-    // A small file is only written out when flushed, and commit() would not
-    // notice that write failing: flush first and check it.
-    const qint64 written = file.write(bytes);
-    if (written != bytes.size() || !file.flush()) {
-        const QString reason = file.error() != QFileDevice::NoError
-                                   ? file.errorString()
-                                   : QCoreApplication::translate("FileIO", "disk full");
+    // After a short write, committing would replace a good file with a
+    // truncated one. A small file is only written out when flushed, and
+    // commit() would not notice that write failing: flush first and check it.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        const QString reason = WriteFailure(file);
         file.cancelWriting();
         return Result<>::Failure(reason);
     }
@@ -44,9 +52,7 @@ Result<> WriteFileUnsynced(const QString& path, const QByteArray& bytes) {
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return Result<>::Failure(file.errorString());
     if (file.write(bytes) != bytes.size() || !file.flush()) {
-        const QString reason = file.error() != QFileDevice::NoError
-                                   ? file.errorString()
-                                   : QCoreApplication::translate("FileIO", "disk full");
+        const QString reason = WriteFailure(file);
         // QFile::remove() on the open file would try to write the rest once
         // more and, failing again, refuse to remove it: close it first (which
         // drops what could not be written) and remove it by name.

@@ -4,22 +4,11 @@
 #include <random>
 
 namespace ProgramRandom {
-namespace {
-
-std::mt19937& Generator() {
-    static std::mt19937 generator(
-        static_cast<quint32>(std::chrono::high_resolution_clock::now().time_since_epoch().count()));
-    return generator;
-}
-
-} // namespace
-
-void Seed(quint32 seed) {
-    Generator().seed(seed);
-}
 
 double NextUnit() {
-    return std::generate_canonical<double, 53>(Generator());
+    static std::mt19937 generator(static_cast<std::mt19937::result_type>(
+        std::chrono::high_resolution_clock::now().time_since_epoch().count()));
+    return std::generate_canonical<double, 53>(generator);
 }
 
 } // namespace ProgramRandom

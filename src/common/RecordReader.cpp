@@ -1,5 +1,6 @@
 #include "common/RecordReader.h"
 
+#include "common/RecordFormat.h"
 #include "common/TextDecoding.h"
 
 #include <algorithm>
@@ -60,8 +61,8 @@ RecordReader::RecordReader(const QByteArray& bytes) : mBytes(bytes) {
     if (IsUtf16(mBytes)) {
         mBytes = Utf16ToUtf8(bytes);
         mRecoded = tr("the file is in UTF-16");
-    } else if (mBytes.startsWith("\xEF\xBB\xBF")) {
-        mPos = 3;
+    } else if (mBytes.startsWith(kUtf8ByteOrderMark)) {
+        mPos = kUtf8ByteOrderMark.size();
     }
 }
 
@@ -161,7 +162,7 @@ bool RecordReader::Text(QString& value) {
     return true;
 }
 
-bool RecordReader::NextNumber(qint32& value) {
+bool RecordReader::Int32(qint32& value) {
     QByteArrayView field;
     if (!NextField(field))
         return false;
@@ -179,7 +180,7 @@ bool RecordReader::NextNumber(qint32& value) {
 
 bool RecordReader::Int16(qint16& value) {
     qint32 wide = 0;
-    if (!NextNumber(wide))
+    if (!Int32(wide))
         return false;
     if (wide < -32768 || wide > 32767)
         return Fail(tr("number %1 is out of range").arg(wide));
@@ -187,17 +188,13 @@ bool RecordReader::Int16(qint16& value) {
     return true;
 }
 
-bool RecordReader::Int32(qint32& value) {
-    return NextNumber(value);
-}
-
 bool RecordReader::Bool(bool& value) {
     QByteArrayView field;
     if (!NextField(field))
         return false;
-    if (field == QByteArrayView("#TRUE#"))
+    if (field == kTrueField)
         value = true;
-    else if (field == QByteArrayView("#FALSE#"))
+    else if (field == kFalseField)
         value = false;
     else
         return Fail(tr("\"%1\" is not #TRUE# or #FALSE#").arg(Excerpt(field)));

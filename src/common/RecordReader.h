@@ -53,9 +53,7 @@ private:
     // The next field's bytes without its quotes; a view into the file, or
     // into mScratch when doubled quotes had to be undone.
     bool NextField(QByteArrayView& field);
-    bool NextNumber(qint32& value);
     bool Fail(const QString& reason);
-    bool EndField();
     int LineAt(qsizetype offset) const;
 
     QByteArray mBytes;

@@ -1,5 +1,7 @@
 #include "common/RecordWriter.h"
 
+#include "common/RecordFormat.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cstring>
@@ -36,12 +38,6 @@ char* RecordWriter::BeginField(qsizetype longest) {
     return out;
 }
 
-void RecordWriter::AppendNumber(qint32 value) {
-    char* out = BeginField(kNumberRoom);
-    out = std::to_chars(out, out + kNumberRoom, value).ptr;
-    mUsed = out - mBytes.constData();
-}
-
 RecordWriter& RecordWriter::Text(const QString& value) {
     // UTF-8 takes three bytes at most for each UTF-16 unit; a quote two.
     char* out = BeginField(3 * value.size() + 2);
@@ -76,22 +72,18 @@ RecordWriter& RecordWriter::Text(const QString& value) {
     return *this;
 }
 
-RecordWriter& RecordWriter::Int16(qint16 value) {
-    AppendNumber(value);
-    return *this;
-}
-
 RecordWriter& RecordWriter::Int32(qint32 value) {
-    AppendNumber(value);
+    char* out = BeginField(kNumberRoom);
+    out = std::to_chars(out, out + kNumberRoom, value).ptr;
+    mUsed = out - mBytes.constData();
     return *this;
 }
 
 RecordWriter& RecordWriter::Bool(bool value) {
-    const char* text = value ? "#TRUE#" : "#FALSE#";
-    const qsizetype length = value ? 6 : 7;
-    char* out = BeginField(length);
-    std::memcpy(out, text, length);
-    mUsed = out + length - mBytes.constData();
+    const QByteArrayView text = value ? kTrueField : kFalseField;
+    char* out = BeginField(text.size());
+    std::memcpy(out, text.data(), text.size());
+    mUsed = out + text.size() - mBytes.constData();
     return *this;
 }
 

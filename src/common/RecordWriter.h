@@ -13,7 +13,7 @@
 class RecordWriter {
 public:
     RecordWriter& Text(const QString& value);
-    RecordWriter& Int16(qint16 value);
+    RecordWriter& Int16(qint16 value) { return Int32(value); }
     RecordWriter& Int32(qint32 value);
     RecordWriter& Bool(bool value);
     void EndLine();
@@ -25,7 +25,6 @@ private:
     char* Room(qsizetype bytes);
     // Room for the longest form of a field, after its comma; where it goes.
     char* BeginField(qsizetype longest);
-    void AppendNumber(qint32 value);
 
     // Holds the text in its first mUsed bytes; Bytes() cuts it to that size.
     mutable QByteArray mBytes;

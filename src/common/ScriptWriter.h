@@ -15,21 +15,25 @@ public:
     }
     const QByteArray& Bytes() const { return mBytes; }
 
-    // A value as the game reads it back as one value of one command: a line
-    // break becomes a blank, and a value holding a blank, a control character,
-    // a ';', a "//" (the console drops the rest of the line as a comment) or a
-    // '$' (some engines expand "$name" outside quotes) is put in double
-    // quotes. The game has no way to write a '"' inside a value, so it is
-    // dropped. Any other value stays as it is.
+    // The text on one line: each line break (CR LF, CR or LF) becomes one
+    // mark, a blank unless told, so a value never spills onto a line of its
+    // own.
+    static QString OneLine(QString text, QChar mark = u' ') {
+        text.replace(QStringLiteral("\r\n"), QString(mark));
+        return text.replace(u'\r', mark).replace(u'\n', mark);
+    }
+
+    // A value as the game reads it back as one value of one command: on one
+    // line, and put in double quotes when it holds a blank, a control
+    // character, a ';', a "//" (the console drops the rest of the line as a
+    // comment) or a '$' (some engines expand "$name" outside quotes). The game
+    // has no way to write a '"' inside a value, so it is dropped. Any other
+    // value stays as it is.
     static QString Value(QString text) {
-        text.remove(u'"');
-        text.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+        text = OneLine(text.remove(u'"'));
         bool quoted = text.contains(QStringLiteral("//"));
-        for (QChar& c : text) {
-            if (c == u'\r' || c == u'\n')
-                c = u' ';
+        for (const QChar c : text)
             quoted = quoted || c.unicode() <= u' ' || c == u';' || c == u'$';
-        }
         return quoted ? u'"' + text + u'"' : text;
     }
 

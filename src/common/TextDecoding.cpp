@@ -52,8 +52,8 @@ QString DecodeFileText(const QByteArray& bytes) {
     if (IsUtf16(bytes))
         return FromUtf8(Utf16ToUtf8(bytes));
     QByteArrayView rest(bytes);
-    if (rest.startsWith("\xEF\xBB\xBF"))
-        rest = rest.sliced(3);
+    if (rest.startsWith(kUtf8ByteOrderMark))
+        rest = rest.sliced(kUtf8ByteOrderMark.size());
     if (rest.isValidUtf8())
         return FromUtf8(rest);
     QString text;

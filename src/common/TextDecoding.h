@@ -9,6 +9,9 @@
 // as the euro sign, curly quotes and the like), or be saved as UTF-16 by a
 // Windows editor.
 
+// The byte order mark a UTF-8 file may begin with.
+inline constexpr QByteArrayView kUtf8ByteOrderMark("\xEF\xBB\xBF");
+
 // Whether the bytes begin with a UTF-16 byte order mark.
 bool IsUtf16(QByteArrayView bytes);
 // UTF-16 text with its byte order mark, as UTF-8 without one.

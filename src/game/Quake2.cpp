@@ -1,5 +1,6 @@
 #include "game/Quake2.h"
 
+#include "common/Names.h"
 #include "platform/Defaults.h"
 #include "platform/FileSystem.h"
 #include "platform/ProcessStart.h"
@@ -12,8 +13,6 @@ Quake2* gQuake2 = nullptr;
 using namespace Qt::StringLiterals;
 
 namespace {
-
-const QString kBaseGame = QStringLiteral("baseq2");
 
 const QStringList kSinglePlayerLevels = {
     u"base1"_s,   u"base2"_s,   u"base3"_s, u"train"_s,   u"bunk1"_s,  u"ware1"_s,    u"ware2"_s,
@@ -32,6 +31,7 @@ const QStringList kXatrixDeathmatchLevels = {u"xdm1"_s, u"xdm2"_s, u"xdm3"_s, u"
                                              u"xdm5"_s, u"xdm6"_s, u"xdm7"_s};
 
 constexpr qint64 kSaveTitleBytes = 32;
+const QString kSaveSlotPrefix = QStringLiteral("save");
 
 } // namespace
 
@@ -49,20 +49,18 @@ void Quake2::SetPath(const QString& path) {
         mPath += Separator();
 }
 
-QString Quake2::GameDirectory() const {
-    return mPath + (mGame.isEmpty() ? kBaseGame : mGame);
+QString Quake2::GameFolder(const QString& game) const {
+    return mPath + game + Separator();
 }
 
 QString Quake2::FilePath(const QString& fileName, bool mustExist) const {
     if (!mGame.isEmpty()) {
-        const QString candidate = mPath + mGame + Separator() + fileName;
+        const QString candidate = GameFolder(mGame) + fileName;
         if (FileSystem::IsOrdinaryFile(candidate))
             return candidate;
     }
-    const QString candidate = mPath + kBaseGame + Separator() + fileName;
-    if (mustExist && !FileSystem::IsOrdinaryFile(candidate))
-        return QString();
-    return candidate;
+    const QString candidate = GameFolder(kBaseGame) + fileName;
+    return mustExist && !FileSystem::IsOrdinaryFile(candidate) ? QString() : candidate;
 }
 
 QString Quake2::ProgramPath() const {
@@ -89,37 +87,34 @@ QStringList Quake2::ListDirectories(const QString& pattern) const {
 }
 
 QStringList Quake2::ListFiles(const QString& pattern) const {
-    if (mGame.isEmpty())
-        return FileSystem::List(mPath + kBaseGame + Separator() + pattern,
-                                FileSystem::Entries::FilesOnly);
-    QStringList files =
-        FileSystem::List(mPath + mGame + Separator() + pattern, FileSystem::Entries::FilesOnly);
+    QStringList files;
+    if (!mGame.isEmpty())
+        files = FileSystem::List(GameFolder(mGame) + pattern, FileSystem::Entries::FilesOnly);
     if (files.isEmpty() && mGame != kBaseGame)
-        files = FileSystem::List(mPath + kBaseGame + Separator() + pattern,
-                                 FileSystem::Entries::FilesOnly);
+        files = FileSystem::List(GameFolder(kBaseGame) + pattern, FileSystem::Entries::FilesOnly);
     return files;
 }
 
-QStringList Quake2::ListMaps(int kind) const {
+QStringList Quake2::ListMaps(MapKind kind) const {
     const bool xatrix = mGame == QLatin1String("xatrix");
     switch (kind) {
-    case 0:
+    case MapKind::SinglePlayerLevels:
         return xatrix ? kXatrixSinglePlayerLevels : kSinglePlayerLevels;
-    case 1:
+    case MapKind::DeathmatchLevels:
         return xatrix ? kXatrixDeathmatchLevels : kDeathmatchLevels;
-    case 2:
-        return ListFiles(QStringLiteral("maps") + Separator() + QStringLiteral("*.bsp"));
-    default:
-        return {};
+    case MapKind::CustomMaps:
+        return ListFiles(QStringLiteral("maps") + Separator() + u'*' + kMapFileEnding.toString());
     }
+    return {};
 }
 
 QStringList Quake2::SavedGames() const {
-    const QString saveRoot = GameDirectory() + Separator() + QStringLiteral("save") + Separator();
+    const QString saveRoot =
+        GameFolder(mGame.isEmpty() ? kBaseGame : mGame) + QStringLiteral("save") + Separator();
     QStringList titles;
     for (int slot = 0; slot < kSavedGameSlots; ++slot) {
-        const QString slotFile = saveRoot + QStringLiteral("save%1").arg(slot) + Separator() +
-                                 QStringLiteral("server.ssv");
+        const QString slotFile =
+            saveRoot + SaveSlotName(slot) + Separator() + QStringLiteral("server.ssv");
         QString title;
         QFile file(slotFile);
         if (FileSystem::IsOrdinaryFile(slotFile) && file.open(QIODevice::ReadOnly))
@@ -127,4 +122,14 @@ QStringList Quake2::SavedGames() const {
         titles << title;
     }
     return titles;
+}
+
+QString Quake2::SaveSlotName(int slot) {
+    return kSaveSlotPrefix + QString::number(slot);
+}
+
+int Quake2::SaveSlotNumber(const QString& name) {
+    bool isNumber = false;
+    const int slot = name.mid(kSaveSlotPrefix.size()).toInt(&isNumber);
+    return isNumber && slot >= 0 ? slot : -1;
 }

@@ -15,6 +15,10 @@ class Quake2 {
 
 public:
     static constexpr int kSavedGameSlots = 15;
+    // The game's map lists: the levels it comes with and the map files of
+    // the installation, which end in kMapFileEnding.
+    enum class MapKind { SinglePlayerLevels, DeathmatchLevels, CustomMaps };
+    static constexpr QStringView kMapFileEnding = u".bsp";
 
     Quake2();
 
@@ -22,11 +26,16 @@ public:
     QString Game() const { return mGame; }
     void SetExecutable(const QString& executable) { mExecutable = executable; }
     QString Executable() const { return mExecutable; }
+    // The installation's drive letter (the path's first character). Nothing
+    // reads it: the game starts with the installation as its working folder.
     QString Drive() const { return mPath.left(1); }
     // Stores the path and adds the trailing separator when it is missing.
     void SetPath(const QString& path);
     QString Path() const { return mPath; }
 
+    // The folder of a game directory ("baseq2" or a mod), with a trailing
+    // separator.
+    QString GameFolder(const QString& game) const;
     // The file in the current game directory when one exists there, else the
     // path in the base game directory; "" when mustExist and it is in neither.
     QString FilePath(const QString& fileName, bool mustExist = false) const;
@@ -44,21 +53,23 @@ public:
     // may have a subdirectory part), or of the base game directory when the
     // current one has no match.
     QStringList ListFiles(const QString& pattern) const;
-    // 0 single player levels, 1 deathmatch levels (built in), 2 custom maps
-    // (map files, ".bsp" included); any other kind gives an empty list.
-    QStringList ListMaps(int kind) const;
+    // The maps of a kind; custom maps by their file names.
+    QStringList ListMaps(MapKind kind) const;
     // The titles of the 15 saved-game slots, "" for an empty slot.
     QStringList SavedGames() const;
+    // The name of a saved-game slot, "save3" for slot 3; and back, the number
+    // after the name's first four characters, -1 when there is none.
+    static QString SaveSlotName(int slot);
+    static int SaveSlotNumber(const QString& name);
 
     static QString Separator();
 
 private:
-    QString GameDirectory() const;
-
     QString mPath;
     QString mExecutable;
     QString mGame;
 };
 
-// The one game object of the running program.
+// The one game object of the running program, set while Main runs. Nothing
+// reads it: every class that needs the game is handed a Quake2&.
 extern Quake2* gQuake2;

@@ -1,5 +1,7 @@
 #include "platform/Defaults.h"
 
+#include "common/Names.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -39,9 +41,8 @@ QString Expanded(const char* folder) {
 QString GamePath() {
     for (const char* folder : kGameFolders) {
         const QString path = Expanded(folder);
-        if (QFileInfo(path + QStringLiteral("baseq2")).isDir()) {
+        if (QFileInfo(path + kBaseGame).isDir())
             return path;
-        }
     }
     return Expanded(kGameFolders[0]);
 }
@@ -50,15 +51,13 @@ QString GameExecutable() {
     const QString path = GamePath();
     for (const char* program : kGamePrograms) {
         const QString name = QString::fromLatin1(program);
-        if (!QStandardPaths::findExecutable(name, {path}).isEmpty()) {
+        if (!QStandardPaths::findExecutable(name, {path}).isEmpty())
             return name;
-        }
     }
     for (const char* program : kGamePrograms) {
         const QString found = QStandardPaths::findExecutable(QString::fromLatin1(program));
-        if (!found.isEmpty()) {
+        if (!found.isEmpty())
             return found;
-        }
     }
     return QString::fromLatin1(kGamePrograms[0]);
 }
@@ -67,5 +66,15 @@ QString TextViewer() {
     return QStringLiteral("xdg-open");
 }
 #endif
+
+QString RecordFile(const QString& fileName) {
+    QString folder = QDir::currentPath();
+    if (!QFileInfo(folder).isWritable()) {
+        const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+        if (!data.isEmpty() && QDir().mkpath(data))
+            folder = data;
+    }
+    return QDir::toNativeSeparators(folder) + QDir::separator() + fileName;
+}
 
 } // namespace Defaults

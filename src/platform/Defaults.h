@@ -2,9 +2,10 @@
 
 #include <QString>
 
-// First-run values of the game installation and the text viewer. Windows keeps
-// the game's own conventions. Elsewhere the game is looked for where it is
-// usually installed, and files are opened with the desktop's opener.
+// First-run values of the game installation, the text viewer and the record
+// files' places. Windows keeps the game's own conventions. Elsewhere the game
+// is looked for where it is usually installed, and files are opened with the
+// desktop's opener.
 namespace Defaults {
 
 // The first usual installation folder that holds a "baseq2" folder, with a
@@ -14,5 +15,9 @@ QString GamePath();
 // folder), else found on PATH (its absolute path); else "quake2".
 QString GameExecutable();
 QString TextViewer();
+// Where a record file goes when the settings name none: the start directory
+// when it can be written, otherwise the user's data folder (created here),
+// since a program started from a desktop menu starts in "/".
+QString RecordFile(const QString& fileName);
 
 } // namespace Defaults

@@ -1,5 +1,7 @@
 #include "platform/FileDialogFilter.h"
 
+#include "platform/FileSystem.h"
+
 QList<FileDialogFilterEntry> ParseFileDialogFilter(const QString& filter) {
     QStringList pieces = filter.split(u'|');
     if (!pieces.isEmpty() && pieces.last().isEmpty())
@@ -14,9 +16,9 @@ QStringList ToQtFilters(const QList<FileDialogFilterEntry>& entries) {
     QStringList filters;
     for (const FileDialogFilterEntry& entry : entries) {
         QStringList patterns = entry.patterns;
-        // "*.*" means every file, also one without a dot.
+        // In Qt's filters "*.*" leaves out names without a dot.
         for (QString& pattern : patterns) {
-            if (pattern == QLatin1String("*.*"))
+            if (FileSystem::MatchesEveryName(pattern))
                 pattern = QStringLiteral("*");
         }
         filters << QStringLiteral("%1 (%2)").arg(entry.description, patterns.join(u' '));

@@ -27,6 +27,10 @@ bool IsOrdinaryFile(const QString& path) {
     return info.exists() && info.isFile() && !info.isHidden();
 }
 
+bool MatchesEveryName(const QString& pattern) {
+    return pattern == QLatin1String("*") || pattern == QLatin1String("*.*");
+}
+
 namespace {
 
 using NameTest = std::function<bool(const QString&)>;
@@ -34,7 +38,7 @@ using NameTest = std::function<bool(const QString&)>;
 // "*.ext" is a plain suffix check and "*" or "*.*" take every name; other
 // patterns go through one regular expression.
 NameTest Matcher(const QString& pattern) {
-    if (pattern == QLatin1String("*") || pattern == QLatin1String("*.*"))
+    if (MatchesEveryName(pattern))
         return [](const QString&) { return true; };
     const QString suffix = pattern.mid(1);
     if (pattern.startsWith(QLatin1String("*.")) && !suffix.contains(u'*') &&

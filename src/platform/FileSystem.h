@@ -11,6 +11,10 @@ bool IsOrdinaryFile(const QString& path);
 
 enum class Entries { FilesOnly, FilesAndDirectories };
 
+// True for "*" and "*.*": in the Windows meaning both match every name, also
+// one without a dot.
+bool MatchesEveryName(const QString& pattern);
+
 // Lists the names matching a pattern such as "/games/quake2/baseq2/*.cfg":
 // the part after the last separator is the pattern, the rest the directory.
 // Patterns follow the Windows meaning: "*" any run, "?" one character, a

@@ -1,7 +1,7 @@
 #include "platform/SettingsStore.h"
 
+#include "common/Names.h"
 #include "platform/Defaults.h"
-#include "platform/RecordLocation.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -16,22 +16,22 @@ namespace {
 constexpr const char* kSettings = "Settings";
 constexpr const char* kOptions = "Options";
 // Window placements: positions within 32768 pixels of the origin, sizes from
-// 100 to 32768 pixels, at 15 twips a pixel.
-constexpr int kFarthest = 32768 * 15;
-constexpr int kSmallest = 100 * 15;
+// 100 to 32768 pixels.
+constexpr int kFarthest = 32768 * kTwipsPerPixel;
+constexpr int kSmallest = 100 * kTwipsPerPixel;
 } // namespace
 
 const TextSetting LaunchConfig{kSettings, "LaunchConfig",
-                               [] { return QStringLiteral("Corvale.cfg"); }};
+                               [] { return kProgramName + QLatin1String(".cfg"); }};
 const TextSetting ClientFile{kSettings, "ClientFile",
-                             [] { return DefaultRecordFile(QStringLiteral("cvclients.dat")); },
+                             [] { return Defaults::RecordFile(QStringLiteral("cvclients.dat")); },
                              true};
 const TextSetting ServerFile{kSettings, "ServerFile",
-                             [] { return DefaultRecordFile(QStringLiteral("cvservers.dat")); },
+                             [] { return Defaults::RecordFile(QStringLiteral("cvservers.dat")); },
                              true};
 const TextSetting RemoteServerFile{
     kSettings, "RemoteServerFile",
-    [] { return DefaultRecordFile(QStringLiteral("cvremotes.dat")); }, true};
+    [] { return Defaults::RecordFile(QStringLiteral("cvremotes.dat")); }, true};
 const Int16Setting ClientIndex{kSettings, "ClientIndex", -1};
 const Int16Setting ServerIndex{kSettings, "ServerIndex", -1};
 const Int16Setting RemoteServerIndex{kSettings, "RemoteServerIndex", -1};
@@ -53,8 +53,7 @@ const BoolSetting StretchToFit{kOptions, "StretchToFit", false};
 namespace {
 
 QSettings UserSettings() {
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Corvale"),
-                     QStringLiteral("Corvale"));
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, kProgramName, kProgramName);
 }
 
 QString KeyPath(const char* section, const char* key) {

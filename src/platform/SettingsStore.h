@@ -28,6 +28,9 @@ struct BoolSetting {
     const char* key;
     bool defaultValue;
 };
+// Window placements are stored in twips, 1/1440 inch: 15 to a pixel at 96
+// dots per inch.
+inline constexpr int kTwipsPerPixel = 15;
 // A window coordinate or size in twips, usable only within its bounds.
 struct TwipsSetting {
     const char* section;

@@ -3,7 +3,6 @@
 #include "game/Quake2.h"
 #include "platform/SettingsStore.h"
 
-#include <QDir>
 #include <QFileInfo>
 
 Options::Options(Quake2& game) : mGame(game) {
@@ -37,9 +36,5 @@ void Options::Apply(const QString& path, const QString& executable, const QStrin
 }
 
 bool Options::ExecutableExists() const {
-    // An absolute executable is used as it stands, a relative one below the
-    // installation folder.
-    const QString executable = mGame.Executable();
-    const QString path = QDir::isAbsolutePath(executable) ? executable : mGame.Path() + executable;
-    return !executable.isEmpty() && QFileInfo(path).isFile();
+    return QFileInfo(mGame.ProgramPath()).isFile();
 }

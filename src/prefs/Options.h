@@ -23,7 +23,7 @@ public:
     // What the dialog's OK applies, in this order.
     void Apply(const QString& path, const QString& executable, const QString& textViewer,
                bool closeOnLaunch);
-    // True when the game's folder and executable name an existing file.
+    // True when the game program (Quake2::ProgramPath) is an existing file.
     bool ExecutableExists() const;
 
 private:

@@ -12,7 +12,8 @@
 
 namespace {
 
-// The built-in map lists by kind, as records store them in every language.
+// The built-in map lists in the order of their kinds, as records store them
+// in every language.
 constexpr const char* kBuiltInMapLists[] = {"Single Player Levels", "Deathmatch Levels",
                                             "Custom Maps"};
 
@@ -135,24 +136,25 @@ void ServerConfig::WriteToConfigFile(ScriptWriter& file, const Quake2& game) con
     }
 }
 
-qint16 ServerConfig::MapListKind(const QString& mapList) {
-    for (qint16 kind = 0; kind < static_cast<qint16>(std::size(kBuiltInMapLists)); ++kind) {
+std::optional<Quake2::MapKind> ServerConfig::MapListKind(const QString& mapList) {
+    for (std::size_t kind = 0; kind < std::size(kBuiltInMapLists); ++kind) {
         if (mapList == QLatin1String(kBuiltInMapLists[kind]))
-            return kind;
+            return Quake2::MapKind(kind);
     }
-    return -1;
+    return std::nullopt;
 }
 
-QString ServerConfig::MapListName(qint16 kind) {
-    return QLatin1String(kBuiltInMapLists[kind]);
+QString ServerConfig::MapListName(Quake2::MapKind kind) {
+    return QLatin1String(kBuiltInMapLists[std::size_t(kind)]);
 }
 
-QStringList ServerConfig::GetMapList(qint16 kind, const QString& mapList, const Quake2& game) {
-    if (kind >= 0 && kind <= 2) {
-        QStringList names = game.ListMaps(kind);
-        if (kind == 2) {
+QStringList ServerConfig::GetMapList(std::optional<Quake2::MapKind> kind, const QString& mapList,
+                                     const Quake2& game) {
+    if (kind) {
+        QStringList names = game.ListMaps(*kind);
+        if (kind == Quake2::MapKind::CustomMaps) {
             for (QString& name : names)
-                name.chop(4);
+                name.chop(Quake2::kMapFileEnding.size());
         }
         return names;
     }

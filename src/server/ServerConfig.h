@@ -1,9 +1,12 @@
 #pragma once
 
+#include "game/Quake2.h"
+
 #include <QString>
 #include <QStringList>
 
-class Quake2;
+#include <optional>
+
 class RecordReader;
 class RecordWriter;
 class ScriptWriter;
@@ -33,15 +36,16 @@ public:
     // line. The game's current game directory must already be this record's.
     void WriteToConfigFile(ScriptWriter& file, const Quake2& game) const;
 
-    // The map list kind of a map list name: 0, 1 and 2 for the built-in
-    // lists, -1 for a map list file.
-    static qint16 MapListKind(const QString& mapList);
-    // The stored name of built-in list kind 0, 1 or 2 (English, whatever
-    // language the window shows it in).
-    static QString MapListName(qint16 kind);
+    // The built-in list a map list name stands for; nothing for a map list
+    // file.
+    static std::optional<Quake2::MapKind> MapListKind(const QString& mapList);
+    // The stored name of a built-in list (English, whatever language the
+    // window shows it in).
+    static QString MapListName(Quake2::MapKind kind);
     // The map names of a list: built-in lists from the game, "Custom Maps"
-    // without their ".bsp", otherwise the names in the map list file.
-    static QStringList GetMapList(qint16 kind, const QString& mapList, const Quake2& game);
+    // without their file ending, otherwise the names in the map list file.
+    static QStringList GetMapList(std::optional<Quake2::MapKind> kind, const QString& mapList,
+                                  const Quake2& game);
     // A map drawn uniformly from MapList's pool; empty when the pool is empty.
     QString PickRandomMap(const Quake2& game) const;
 

@@ -1,15 +1,15 @@
 #pragma once
 
 #include "client/UserProfile.h"
-#include "client/frmUserProfile.h"
+#include "client/ui/frmUserProfile.h"
 #include "game/Quake2.h"
 #include "prefs/Options.h"
 #include "prefs/RandomPicture.h"
-#include "prefs/frmAbout.h"
-#include "prefs/frmOptions.h"
-#include "prefs/frmRandomPicture.h"
+#include "prefs/ui/frmAbout.h"
+#include "prefs/ui/frmOptions.h"
+#include "prefs/ui/frmRandomPicture.h"
 #include "server/ServerConfig.h"
-#include "server/frmServer.h"
+#include "server/ui/frmServer.h"
 #include "support/TestSupport.h"
 
 #include <memory>

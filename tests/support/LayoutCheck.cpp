@@ -1,6 +1,6 @@
 #include "support/LayoutCheck.h"
 
-#include "platform/Look.h"
+#include "widgets/Look.h"
 
 #include <QtWidgets>
 

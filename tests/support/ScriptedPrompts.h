@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Prompts.h"
+#include "widgets/Prompts.h"
 
 #include <QQueue>
 #include <QStringList>

@@ -1,17 +1,17 @@
 #include "support/TestSupport.h"
+#include "common/Names.h"
 
+#include <QAbstractItemView>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QAbstractItemView>
 #include <QSettings>
 #include <QTest>
 
 namespace {
 
 QSettings UserSettings() {
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Corvale"),
-                     QStringLiteral("Corvale"));
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, kProgramName, kProgramName);
 }
 
 } // namespace

@@ -10,7 +10,7 @@
 #include <QTest>
 #include <QWidget>
 
-#include "platform/Look.h"
+#include "widgets/Look.h"
 
 class QAbstractItemView;
 

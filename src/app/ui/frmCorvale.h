@@ -117,5 +117,6 @@ private:
     bool mShowingSelection = false;
 };
 
-// The one main window of the running program.
+// The one main window of the running program, set while Main runs. Nothing
+// in the program reads it; a test reaches the window through it.
 extern frmCorvale* gMainForm;

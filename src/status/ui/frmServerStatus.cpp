@@ -1,6 +1,4 @@
-#include "status/frmServerStatus.h"
-
-#include "status/StatusFormat.h"
+#include "status/ui/frmServerStatus.h"
 
 #include <QBoxLayout>
 #include <QHeaderView>

@@ -1,17 +1,17 @@
-#include "app/frmCorvale.h"
+#include "app/ui/frmCorvale.h"
 
-#include "client/frmUserProfile.h"
-#include "common/TextViewer.h"
+#include "client/ui/frmUserProfile.h"
 #include "game/Quake2.h"
-#include "platform/Prompts.h"
 #include "platform/SettingsStore.h"
-#include "prefs/frmAbout.h"
-#include "prefs/frmOptions.h"
-#include "prefs/frmRandomPicture.h"
-#include "server/frmServer.h"
+#include "platform/TextViewer.h"
+#include "prefs/ui/frmAbout.h"
+#include "prefs/ui/frmOptions.h"
+#include "prefs/ui/frmRandomPicture.h"
+#include "server/ui/frmServer.h"
 #include "status/StatusFormat.h"
-#include "status/frmServerStatus.h"
+#include "status/ui/frmServerStatus.h"
 #include "ui_frmCorvale.h"
+#include "widgets/Prompts.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -20,7 +20,6 @@
 #include <QImageReader>
 #include <QListView>
 #include <QLocale>
-#include <QMouseEvent>
 #include <QScopedValueRollback>
 #include <QScreen>
 #include <QShortcut>
@@ -28,8 +27,6 @@
 frmCorvale* gMainForm = nullptr;
 
 namespace {
-
-constexpr int kTwipsPerPixel = 15;
 
 int Pixels(int twips) {
     return qRound(double(twips) / kTwipsPerPixel);
@@ -372,7 +369,7 @@ bool frmCorvale::LaunchGame() {
     }
     if (const Result<> started = mLauncher.Launch(); !started) {
         Prompts::Message(this, tr("Could not launch Quake2"), Prompts::Icon::Critical,
-                         QStringLiteral("Corvale"), started.Error());
+                         started.Error());
         return false;
     }
     if (mOptions->CloseOnLaunch())
@@ -383,7 +380,7 @@ bool frmCorvale::LaunchGame() {
 void frmCorvale::ViewCommandLine() {
     SettlePendingDeselects();
     mLauncher.SelectGame(ServerSelection(), *mDefaultServer);
-    Prompts::Message(this, mLauncher.CommandLine(), Prompts::Icon::None,
+    Prompts::Message(this, mLauncher.CommandLine(), Prompts::Icon::None, QString(),
                      tr("Command Line Preview"));
 }
 
@@ -399,7 +396,7 @@ void frmCorvale::ViewConfigFile() {
             StartTextViewer(mOptions->TextViewer(), mLauncher.LaunchConfigPath());
         !started)
         Prompts::Message(this, tr("Could not open text viewer"), Prompts::Icon::Critical,
-                         QStringLiteral("Corvale"), started.Error());
+                         started.Error());
 }
 
 // Remote servers are asked for their status when the list shows them, and
@@ -498,10 +495,8 @@ void frmCorvale::Unload() {
     SettingsStore settings;
     if (!isMinimized())
         SavePlacement(settings);
-    if (mOptions)
-        mOptions->Save(settings);
-    if (mRandomPicture)
-        mRandomPicture->Save(settings);
+    mOptions->Save(settings);
+    mRandomPicture->Save(settings);
     mLauncher.WriteSettings(settings);
     if (const Result<> saved = settings.Save(); !saved)
         problems << saved.Error();

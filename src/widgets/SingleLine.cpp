@@ -1,4 +1,6 @@
-#include "platform/SingleLine.h"
+#include "widgets/SingleLine.h"
+
+#include "common/ScriptWriter.h"
 
 #include <QLineEdit>
 #include <QValidator>
@@ -6,21 +8,14 @@
 namespace {
 
 // Rewrites the text in place; QLineEdit takes the rewritten text for typed,
-// pasted and assigned text alike.
+// pasted and assigned text alike. The cursor stays after the same text.
 class LineBreakToBlank : public QValidator {
 public:
     using QValidator::QValidator;
 
     State validate(QString& input, int& position) const override {
-        for (qsizetype i = 0; i < input.size(); ++i) {
-            if (input.at(i) == u'\r' && i + 1 < input.size() && input.at(i + 1) == u'\n') {
-                input.remove(i + 1, 1); // one blank for a CR LF pair
-                if (position > i + 1)
-                    --position;
-            }
-            if (input.at(i) == u'\r' || input.at(i) == u'\n')
-                input[i] = u' ';
-        }
+        position = int(ScriptWriter::OneLine(input.left(position)).size());
+        input = ScriptWriter::OneLine(input);
         return Acceptable;
     }
 };

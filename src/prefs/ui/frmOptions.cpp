@@ -1,11 +1,11 @@
-#include "prefs/frmOptions.h"
+#include "prefs/ui/frmOptions.h"
 #include "ui_frmOptions.h"
 
 #include "game/Quake2.h"
 #include "platform/FileSystem.h"
-#include "platform/Prompts.h"
-#include "platform/SingleLine.h"
 #include "prefs/Options.h"
+#include "widgets/Prompts.h"
+#include "widgets/SingleLine.h"
 
 #include <QDir>
 #include <QShowEvent>

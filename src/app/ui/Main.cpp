@@ -1,12 +1,12 @@
-#include "app/Main.h"
+#include "app/ui/Main.h"
 
-#include "app/SessionEnd.h"
 #include "app/SingleInstance.h"
-#include "app/frmCorvale.h"
+#include "app/ui/SessionEnd.h"
+#include "app/ui/frmCorvale.h"
 #include "game/Quake2.h"
-#include "platform/Look.h"
-#include "platform/Prompts.h"
 #include "platform/SettingsStore.h"
+#include "widgets/Look.h"
+#include "widgets/Prompts.h"
 
 #include <QApplication>
 #include <QFileInfo>

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "game/Quake2.h"
+
 #include <QButtonGroup>
 #include <QDialog>
 
@@ -7,7 +9,6 @@
 
 class QCheckBox;
 class Options;
-class Quake2;
 class ServerConfig;
 
 namespace Ui {
@@ -51,7 +52,8 @@ private:
     void LoadDefaults();
     void Accept();
 
-    void SelectMapListItem(int index);
+    // The box lists the built-in lists in the order of their kinds.
+    void SelectMapList(Quake2::MapKind kind);
     // The map list as records store it: a built-in list by its English name,
     // whatever language the box shows it in; a typed file name as it is.
     QString MapListValue() const;

@@ -1,6 +1,7 @@
-#include "app/Main.h"
 #include "app/CommandLineOptions.h"
 #include "app/Translations.h"
+#include "app/ui/Main.h"
+#include "common/Names.h"
 #include "status/StatusFormat.h"
 
 #include "Version.h"
@@ -13,16 +14,15 @@
 namespace {
 QStringList ArgumentsOf(int argc, char* argv[]) {
     QStringList arguments;
-    for (int i = 0; i < argc; ++i) {
+    for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
-    }
     return arguments;
 }
 } // namespace
 
 int main(int argc, char* argv[]) {
-    QCoreApplication::setApplicationName(QStringLiteral("Corvale"));
-    QCoreApplication::setOrganizationName(QStringLiteral("Corvale"));
+    QCoreApplication::setApplicationName(kProgramName);
+    QCoreApplication::setOrganizationName(kProgramName);
     QCoreApplication::setApplicationVersion(QStringLiteral(CORVALE_VERSION_TEXT));
 
     const CommandLineOptions options(ArgumentsOf(argc, argv));

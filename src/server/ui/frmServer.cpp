@@ -1,15 +1,17 @@
-#include "server/frmServer.h"
+#include "server/ui/frmServer.h"
 
 #include "ui_frmServer.h"
 
+#include "common/RowInRange.h"
 #include "common/ScriptWriter.h"
-#include "common/TextViewer.h"
+#include "common/TextToInt16.h"
 #include "game/Quake2.h"
-#include "platform/Prompts.h"
-#include "platform/SingleLine.h"
+#include "platform/TextViewer.h"
 #include "prefs/Options.h"
 #include "server/ServerConfig.h"
-#include "server/SpinArrows.h"
+#include "widgets/Prompts.h"
+#include "widgets/SingleLine.h"
+#include "widgets/SpinArrows.h"
 
 #include <QEvent>
 #include <QShowEvent>
@@ -17,6 +19,12 @@
 namespace {
 
 const QString kCrLf = QStringLiteral("\r\n");
+
+// Option i of the group is button i of the list.
+void AddOptions(QButtonGroup& group, const QList<QAbstractButton*>& buttons) {
+    for (int i = 0; i < buttons.size(); ++i)
+        group.addButton(buttons.at(i), i);
+}
 
 // Checks the option with that index, or none when the index names no option
 // (a record read from a file may hold any number).
@@ -75,26 +83,15 @@ void frmServer::showEvent(QShowEvent* event) {
 }
 
 void frmServer::BindControls() {
-    const QList<QAbstractButton*> playerModes = {ui->optPlayerMode0, ui->optPlayerMode1,
-                                                 ui->optPlayerMode2};
-    const QList<QAbstractButton*> difficulties = {ui->optDifficulty0, ui->optDifficulty1,
-                                                  ui->optDifficulty2, ui->optDifficulty3};
-    const QList<QAbstractButton*> mapModes = {ui->optMap0, ui->optMap1, ui->optMap2, ui->optMap3,
-                                              ui->optMap4};
-    for (int i = 0; i < playerModes.size(); ++i)
-        mPlayerMode.addButton(playerModes.at(i), i);
-    for (int i = 0; i < difficulties.size(); ++i)
-        mDifficulty.addButton(difficulties.at(i), i);
-    for (int i = 0; i < mapModes.size(); ++i)
-        mMapMode.addButton(mapModes.at(i), i);
+    AddOptions(mPlayerMode, {ui->optPlayerMode0, ui->optPlayerMode1, ui->optPlayerMode2});
+    AddOptions(mDifficulty,
+               {ui->optDifficulty0, ui->optDifficulty1, ui->optDifficulty2, ui->optDifficulty3});
+    AddOptions(mMapMode, {ui->optMap0, ui->optMap1, ui->optMap2, ui->optMap3, ui->optMap4});
     // Check box i stands for bit i of the flags. A plain list, not a button
     // group: Qt lets Tab reach only one button of a group, which would leave
     // nineteen of the boxes out of the keyboard's reach.
-    mDmFlags = {ui->chkDmflag0,  ui->chkDmflag1,  ui->chkDmflag2,  ui->chkDmflag3,
-                ui->chkDmflag4,  ui->chkDmflag5,  ui->chkDmflag6,  ui->chkDmflag7,
-                ui->chkDmflag8,  ui->chkDmflag9,  ui->chkDmflag10, ui->chkDmflag11,
-                ui->chkDmflag12, ui->chkDmflag13, ui->chkDmflag14, ui->chkDmflag15,
-                ui->chkDmflag16, ui->chkDmflag17, ui->chkDmflag18, ui->chkDmflag19};
+    for (int bit = 0; bit < ServerConfig::kDmFlagCount; ++bit)
+        mDmFlags << findChild<QCheckBox*>(QStringLiteral("chkDmflag%1").arg(bit));
 
     ui->updMaxclients->Attach(ui->txtMaxclients, 0, 100, 1);
     ui->updFraglimit->Attach(ui->txtFraglimit, 0, 1000, 5);
@@ -158,8 +155,8 @@ void frmServer::FillMapList() {
     mLastFilledList = MapListValue();
     // A typed name that equals a built-in list means that list, as it does
     // when the server starts.
-    const qint16 kind = ServerConfig::MapListKind(mLastFilledList);
-    ui->lstMaps->addItems(ServerConfig::GetMapList(kind, mLastFilledList, mGame));
+    ui->lstMaps->addItems(ServerConfig::GetMapList(ServerConfig::MapListKind(mLastFilledList),
+                                                   mLastFilledList, mGame));
 }
 
 void frmServer::FillSavedGameList() {
@@ -173,15 +170,12 @@ void frmServer::RecordToControls() {
     ui->cboSubgame->setCurrentIndex(
         ui->cboSubgame->findText(mRecord.Game, Qt::MatchExactly | Qt::MatchCaseSensitive));
 
-    if (mRecord.MapList.isEmpty()) {
-        SelectMapListItem(0);
-    } else {
-        const qint16 kind = ServerConfig::MapListKind(mRecord.MapList);
-        if (kind >= 0)
-            SelectMapListItem(kind);
-        else
-            ui->cboMapList->setEditText(mRecord.MapList);
-    }
+    if (mRecord.MapList.isEmpty())
+        SelectMapList(Quake2::MapKind::SinglePlayerLevels);
+    else if (const auto kind = ServerConfig::MapListKind(mRecord.MapList))
+        SelectMapList(*kind);
+    else
+        ui->cboMapList->setEditText(mRecord.MapList);
 
     ui->chkEnableCheats->setChecked(mRecord.EnableCheats);
     ui->chkAllowDownload->setChecked(mRecord.AllowDownload);
@@ -196,10 +190,9 @@ void frmServer::RecordToControls() {
     ApplyMapMode();
 
     if (mRecord.MapMode == ServerConfig::LoadSavedGame && !mRecord.MapName.isEmpty()) {
-        // "save3" names slot 3; a name without a slot number keeps the first.
-        bool isNumber = false;
-        const int slot = mRecord.MapName.mid(4).toInt(&isNumber);
-        if (isNumber && slot >= 0 && slot < ui->lstMaps->count())
+        // A name without a slot number keeps the first slot.
+        const int slot = Quake2::SaveSlotNumber(mRecord.MapName);
+        if (RowInRange(slot, ui->lstMaps->count()))
             ui->lstMaps->setCurrentRow(slot);
     } else if (mRecord.MapMode == ServerConfig::SpecificMap) {
         const QList<QListWidgetItem*> matches =
@@ -258,7 +251,7 @@ void frmServer::ControlsToRecord() {
         // is taken: "save-1" would load nothing.
         const QList<QListWidgetItem*> selected = ui->lstMaps->selectedItems();
         const int slot = selected.isEmpty() ? 0 : ui->lstMaps->row(selected.first());
-        mRecord.MapName = QStringLiteral("save%1").arg(slot);
+        mRecord.MapName = Quake2::SaveSlotName(slot);
         mRecord.MapList.clear();
         break;
     }
@@ -323,11 +316,11 @@ void frmServer::SubgameChanged() {
 QString frmServer::MapListValue() const {
     const QString shown = ui->cboMapList->currentText();
     const int item = ui->cboMapList->findText(shown, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    return item >= 0 ? ServerConfig::MapListName(static_cast<qint16>(item)) : shown;
+    return item >= 0 ? ServerConfig::MapListName(Quake2::MapKind(item)) : shown;
 }
 
-void frmServer::SelectMapListItem(int index) {
-    ui->cboMapList->setCurrentIndex(index);
+void frmServer::SelectMapList(Quake2::MapKind kind) {
+    ui->cboMapList->setCurrentIndex(int(kind));
     MapListItemSelected();
 }
 
@@ -368,7 +361,7 @@ void frmServer::ViewTextFile() {
         QStringLiteral("maps") + Quake2::Separator() + mapName + QStringLiteral(".txt"), false);
     if (const Result<> started = StartTextViewer(mOptions.TextViewer(), path); !started)
         Prompts::Message(this, tr("Could not open text file"), Prompts::Icon::Warning,
-                         QStringLiteral("Corvale"), started.Error());
+                         started.Error());
 }
 
 void frmServer::LoadDefaults() {

@@ -1,7 +1,7 @@
-#include "platform/Prompts.h"
+#include "widgets/Prompts.h"
 
 #include "platform/FileDialogFilter.h"
-#include "platform/SingleLine.h"
+#include "widgets/SingleLine.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
@@ -14,7 +14,6 @@
 namespace Prompts {
 namespace {
 
-const QString kTitle = QStringLiteral("Corvale");
 constexpr int kInputFieldWidth = 360;
 
 #ifndef Q_OS_WIN
@@ -62,7 +61,7 @@ public:
     }
 
     Choice RetryCancel(QWidget* parent, const QString& text) override {
-        QMessageBox box(QMessageBox::Warning, kTitle, text,
+        QMessageBox box(QMessageBox::Warning, kProgramName, text,
                         QMessageBox::Retry | QMessageBox::Cancel, parent);
         box.setDefaultButton(QMessageBox::Retry);
         return box.exec() == QMessageBox::Retry ? Choice::Retry : Choice::Cancel;
@@ -70,7 +69,7 @@ public:
 
     QString Input(QWidget* parent, const QString& prompt, const QString& defaultText) override {
         QInputDialog dialog(parent);
-        dialog.setWindowTitle(kTitle);
+        dialog.setWindowTitle(kProgramName);
         dialog.setLabelText(prompt);
         dialog.setTextValue(defaultText);
         // Wide enough for a host name with its port.
@@ -126,8 +125,8 @@ Handler* gHandler = &gDialogs;
 
 } // namespace
 
-void Message(QWidget* parent, const QString& text, Icon icon, const QString& caption,
-             const QString& details) {
+void Message(QWidget* parent, const QString& text, Icon icon, const QString& details,
+             const QString& caption) {
     gHandler->Message(parent, text, icon, caption, details);
 }
 

@@ -1,4 +1,4 @@
-#include "common/TextViewer.h"
+#include "platform/TextViewer.h"
 
 #include "platform/ProcessStart.h"
 

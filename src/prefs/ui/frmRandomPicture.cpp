@@ -1,9 +1,9 @@
-#include "prefs/frmRandomPicture.h"
+#include "prefs/ui/frmRandomPicture.h"
 #include "ui_frmRandomPicture.h"
 
-#include "platform/Prompts.h"
-#include "platform/SingleLine.h"
 #include "prefs/RandomPicture.h"
+#include "widgets/Prompts.h"
+#include "widgets/SingleLine.h"
 
 #include <QShowEvent>
 

@@ -1,4 +1,4 @@
-#include "app/SessionEnd.h"
+#include "app/ui/SessionEnd.h"
 
 #include <QGuiApplication>
 #include <QSessionManager>

@@ -1,12 +1,12 @@
-#include "client/frmUserProfile.h"
+#include "client/ui/frmUserProfile.h"
 #include "ui_frmUserProfile.h"
 
 #include "client/UserProfile.h"
-#include "common/TextViewer.h"
 #include "game/Quake2.h"
-#include "platform/Prompts.h"
-#include "platform/SingleLine.h"
+#include "platform/TextViewer.h"
 #include "prefs/Options.h"
+#include "widgets/Prompts.h"
+#include "widgets/SingleLine.h"
 
 #include <QShowEvent>
 
@@ -62,5 +62,5 @@ void frmUserProfile::EditConfigFile() {
     if (const Result<> started = StartTextViewer(mOptions.TextViewer(), mGame.FilePath(fileName));
         !started)
         Prompts::Message(this, tr("Could not open config file"), Prompts::Icon::Warning,
-                         QStringLiteral("Corvale"), started.Error());
+                         started.Error());
 }

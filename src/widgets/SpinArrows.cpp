@@ -1,24 +1,12 @@
-#include "server/SpinArrows.h"
+#include "widgets/SpinArrows.h"
+
+#include "common/TextToInt16.h"
 
 #include <QLineEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <cmath>
-#include <limits>
-
-std::optional<qint16> TextToInt16(const QString& text) {
-    bool ok = false;
-    const double number = text.toDouble(&ok);
-    if (!ok || !std::isfinite(number))
-        return std::nullopt;
-    // The default rounding mode rounds halves to the even neighbour.
-    const double whole = std::nearbyint(number);
-    if (whole < std::numeric_limits<qint16>::min() || whole > std::numeric_limits<qint16>::max())
-        return std::nullopt;
-    return static_cast<qint16>(whole);
-}
 
 namespace {
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/Names.h"
+
 #include <QString>
 
 class QWidget;
@@ -10,7 +12,7 @@ class QWidget;
 namespace Prompts {
 
 enum class Icon { None, Critical, Warning };
-enum class Choice { Ok, Retry, Cancel };
+enum class Choice { Retry, Cancel };
 
 class Handler {
 public:
@@ -23,9 +25,8 @@ public:
 };
 
 // Shows text with an OK button; details, when given, are shown on request.
-void Message(QWidget* parent, const QString& text, Icon icon,
-             const QString& caption = QStringLiteral("Corvale"),
-             const QString& details = QString());
+void Message(QWidget* parent, const QString& text, Icon icon, const QString& details = QString(),
+             const QString& caption = kProgramName);
 // A warning with Retry and Cancel.
 Choice RetryCancel(QWidget* parent, const QString& text);
 // A one-line input box; "" when cancelled.

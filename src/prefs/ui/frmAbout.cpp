@@ -1,4 +1,4 @@
-#include "prefs/frmAbout.h"
+#include "prefs/ui/frmAbout.h"
 #include "ui_frmAbout.h"
 
 #include "Version.h"

@@ -346,6 +346,19 @@ private Q_SLOTS:
         QCOMPARE(box->size(), QSize(204, 204));
         QCOMPARE(box->pixmap().size(), QSize(300, 300));
         QVERIFY(!box->hasScaledContents());
+        // The Launch caption sits below its picture: what the caption adds
+        // to the button begins under the picture's 32 pixels.
+        auto* launch = Find<QPushButton>("cmdLaunch");
+        const QImage withCaption = launch->grab().toImage();
+        launch->setText(QString());
+        const QImage bare = launch->grab().toImage();
+        int firstCaptionRow = withCaption.height();
+        for (int y = 0; y < bare.height() && firstCaptionRow == bare.height(); ++y)
+            for (int x = 0; x < bare.width(); ++x)
+                if (bare.pixel(x, y) != withCaption.pixel(x, y))
+                    firstCaptionRow = y;
+        QVERIFY2(firstCaptionRow > 32 && firstCaptionRow < bare.height(),
+                 qPrintable(QString::number(firstCaptionRow)));
         for (const char* file : {"missing.png", "picture.png"}) {
             WhenDialogOpens([this, file](QDialog* dialog) {
                 ::Find<QLineEdit>(dialog, "txtImageFile")->setText(mInstall->Absolute(file));

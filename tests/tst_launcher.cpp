@@ -54,6 +54,7 @@ private Q_SLOTS:
         if (values[0] != "-") {
             mSettings.SetRaw("Settings/LaunchType", values[0]);
             mSettings.SetRaw("Settings/ClientIndex", values[1]);
+            mSettings.SetRaw("Settings/ClientFile", "");
         }
         Quake2 game;
         SettingsStore settings;
@@ -64,6 +65,7 @@ private Q_SLOTS:
         QCOMPARE(mSettings.Raw("Settings/LaunchConfig"), QStringLiteral("Corvale.cfg"));
         const QString start = QDir::toNativeSeparators(QDir::currentPath()) + QDir::separator();
         QCOMPARE(mSettings.Raw("Settings/ServerFile"), start + "cvservers.dat");
+        QCOMPARE(mSettings.Raw("Settings/ClientFile"), start + "cvclients.dat");
     }
 
     // The preview quotes a value that holds a blank or a quote.

@@ -258,8 +258,11 @@ private Q_SLOTS:
         Click(dialog, "cmdBrowseViewer");
         Find<QCheckBox>(&dialog, "chkCloseOnLaunch")->setChecked(true);
 
-        // The file dialog was opened in the game's folder.
+        // Both file dialogs start in the game's folder as typed; the game's
+        // browse leaves it the current directory.
         QCOMPARE(QDir(QDir::currentPath()), QDir(records.installation.Path()));
+        QCOMPARE(prompts.fileFolders,
+                 QStringList({records.installation.Path(), Text(dialog, "txtPath")}));
         QCOMPARE(prompts.fileFilters, QStringList({kProgramsFilter, kProgramsFilter}));
         QCOMPARE(Text(dialog, "txtPath"),
                  records.installation.Absolute(QStringLiteral("bin")) + QDir::separator());
@@ -303,12 +306,11 @@ private Q_SLOTS:
         QCOMPARE(prompts.fileFilters, QStringList{kPictureFilter});
     }
 
-    // The programs dialog shows folders and executable files only, folders
-    // first and ignoring case, as every other file dialog does.
+    // The programs dialog starts in the folder given and shows folders and
+    // executable files only, folders first and ignoring case, as every other
+    // file dialog does.
     void programsDialogOrder() {
         QTemporaryDir folder;
-        CurrentDirectoryGuard directory;
-        QDir::setCurrent(folder.path());
         for (const char* name : {"b", "A"})
             QDir(folder.path()).mkdir(name);
         for (const char* name : {"c.sh", "B.sh", "a.txt"}) {
@@ -330,7 +332,7 @@ private Q_SLOTS:
             (void)QTest::qWaitFor([&] { return names() == expected; });
             files->reject();
         });
-        QCOMPARE(Prompts::OpenFile(nullptr, kProgramsFilter), QString());
+        QCOMPARE(Prompts::OpenFile(nullptr, kProgramsFilter, folder.path()), QString());
         QCOMPARE(shown, expected);
         // "*.*" also takes names without a dot, such as "quake2".
         QCOMPARE(ToQtFilters(ParseFileDialogFilter(kProgramsFilter)),

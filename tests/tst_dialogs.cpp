@@ -46,6 +46,8 @@ class DialogsTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     // Every caption fits, on every page and with the map controls shown.
+    // Every option button and check box takes a click anywhere in its box,
+    // also beside its caption.
     void dialogsLookRight() {
         Records records;
         records.server.MapMode = ServerConfig::SpecificMap;
@@ -55,6 +57,13 @@ private Q_SLOTS:
             QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
             const QStringList problems = LayoutProblemsOnEveryPage(dialog.get());
             QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
+            for (QAbstractButton* box : dialog->findChildren<QAbstractButton*>()) {
+                if (box->isVisible() && box->isEnabled() && box->isCheckable() &&
+                    !box->isChecked()) {
+                    QTest::mouseClick(box, Qt::LeftButton, {}, box->rect().bottomRight());
+                    QVERIFY2(box->isChecked(), qPrintable(box->objectName()));
+                }
+            }
         }
     }
 

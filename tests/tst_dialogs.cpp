@@ -1,6 +1,7 @@
 #include "client/ui/frmUserProfile.h"
 #include "platform/FileDialogFilter.h"
 #include "platform/SettingsStore.h"
+#include "platform/TextViewer.h"
 #include "prefs/ui/frmAbout.h"
 #include "prefs/ui/frmOptions.h"
 #include "prefs/ui/frmRandomPicture.h"
@@ -11,6 +12,8 @@
 #include "support/TestSupport.h"
 
 #include <QtWidgets>
+
+using namespace std::chrono_literals;
 
 namespace {
 
@@ -188,22 +191,27 @@ private Q_SLOTS:
 
     // The viewer is given the file as the game would find it (the profile's
     // in the base game, a map's text in the server's game first); a viewer
-    // that cannot start is reported with the file and the reason.
+    // that cannot start, or fails a moment later, is reported with the file
+    // and the reason. "sh" runs the file, which exits with 4.
     void viewerOpensTheResolvedFile_data() {
-        for (const char* column : {"dialog", "button", "message", "file"})
+        for (const char* column : {"dialog", "button", "message", "file", "viewer"})
             QTest::addColumn<QString>(column);
-        const auto row = [](QString dialog, QString button, QString message, QString file) {
-            QTest::newRow(qPrintable(dialog)) << dialog << button << message << file;
+        const auto row = [](QString dialog, QString button, QString message, QString file,
+                            QString viewer) {
+            QTest::newRow(qPrintable(dialog)) << dialog << button << message << file << viewer;
         };
-        row("frmUserProfile", "cmdEditFile", "Could not open config file", "baseq2/server.cfg");
-        row("frmServer", "cmdViewTextFile", "Could not open text file", "ctf/maps/q2dm1.txt");
+        row("frmUserProfile", "cmdEditFile", "Could not open config file", "baseq2/server.cfg",
+            "no-such-viewer");
+        row("frmServer", "cmdViewTextFile", "Could not open text file", "ctf/maps/q2dm1.txt", "sh");
     }
     void viewerOpensTheResolvedFile() {
         QFETCH(QString, dialog);
         QFETCH(QString, button);
         QFETCH(QString, file);
+        QFETCH(QString, viewer);
         Records records;
-        records.options.Apply(records.game.Path(), "quake2", "no-such-viewer", false);
+        records.installation.AddFile(file, "exit 4");
+        records.options.Apply(records.game.Path(), "quake2", viewer, false);
         records.profile.ConfigFile = "server.cfg";
         records.server.Game = "ctf";
         records.server.MapMode = ServerConfig::SpecificMap;
@@ -217,12 +225,33 @@ private Q_SLOTS:
             message->accept();
         });
         Click(*window, qPrintable(button));
+        QTRY_COMPARE(box.size(), 3);
         QTEST(box.takeFirst(), "message");
-        QCOMPARE(box, QStringList(
-                          {QString::number(QMessageBox::Warning),
-                           "Viewer: no-such-viewer\nFile: " + records.installation.Absolute(file) +
-                               "\nReason: No such file or directory\n\n"
-                               "The viewer can be changed under View > Options."}));
+        QCOMPARE(box, QStringList({QString::number(QMessageBox::Warning),
+                                   "Viewer: " + viewer + "\nFile: " +
+                                       records.installation.Absolute(file) + "\nReason: " +
+                                       (viewer == "sh" ? "The viewer ended with exit status 4."
+                                                       : "No such file or directory") +
+                                       "\n\nThe viewer can be changed under View > Options."}));
+    }
+
+    // A viewer that exits well, or runs on past the watch, is not reported.
+    void viewerWatch_data() {
+        QTest::addColumn<QByteArray>("script");
+        QTest::newRow("exits with 0") << QByteArray("exit 0");
+        QTest::newRow("runs on") << QByteArray("while [ -e \"$0\" ]; do sleep 0.01; done");
+    }
+    void viewerWatch() {
+        QFETCH(QByteArray, script);
+        FakeInstallation folder; // its removal ends the one that runs on
+        folder.AddFile("script", script);
+        QList<bool> outcomes;
+        // One that exits ends the watch at once.
+        const std::chrono::milliseconds watch = script.startsWith("exit") ? 1h : 100ms;
+        QVERIFY(StartTextViewer(
+            "sh", folder.Absolute("script"),
+            [&](const Result<>& outcome) { outcomes << outcome.Ok(); }, watch));
+        QTRY_COMPARE(outcomes, QList<bool>{true});
     }
 
     // OK applies the entries before the executable is checked; Retry keeps

@@ -260,6 +260,14 @@ Grund: %3
 
 Der Texteditor lässt sich unter Ansicht &gt; Optionen ändern.</translation>
     </message>
+    <message>
+        <source>The viewer was ended by signal %1.</source>
+        <translation>Der Texteditor wurde durch das Signal %1 beendet.</translation>
+    </message>
+    <message>
+        <source>The viewer ended with exit status %1.</source>
+        <translation>Der Texteditor endete mit dem Exit-Status %1.</translation>
+    </message>
 </context>
 <context>
     <name>UserGameFolder</name>

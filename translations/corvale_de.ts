@@ -96,6 +96,10 @@
         <source>Corvale is already running</source>
         <translation>Corvale läuft bereits</translation>
     </message>
+    <message>
+        <source>%1: no display to show the window on (neither DISPLAY nor WAYLAND_DISPLAY is set); --status, --help and --version work without one.</source>
+        <translation>%1: kein Bildschirm für das Fenster da (weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt); --status, --help und --version gehen auch ohne.</translation>
+    </message>
 </context>
 <context>
     <name>ProcessStart</name>

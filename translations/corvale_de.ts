@@ -43,6 +43,14 @@
         <source>--launch and --status cannot be used together.</source>
         <translation>--launch und --status können nicht zusammen verwendet werden.</translation>
     </message>
+    <message>
+        <source>address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>[address...]</source>
+        <translation>[Adresse...]</translation>
+    </message>
 </context>
 <context>
     <name>FileIO</name>
@@ -383,7 +391,7 @@ Der Texteditor lässt sich unter Ansicht &gt; Optionen ändern.</translation>
     </message>
     <message>
         <source>Status &amp;Bar</source>
-        <translation>&amp;Statusleiste</translation>
+        <translation>Status&amp;leiste</translation>
     </message>
     <message>
         <source>&amp;Command Line</source>
@@ -792,7 +800,7 @@ Der Texteditor lässt sich unter Ansicht &gt; Optionen ändern.</translation>
     </message>
     <message>
         <source>Heartbeat</source>
-        <translation>Heartbeat</translation>
+        <translation>Lebenszeichen</translation>
     </message>
     <message>
         <source>Frame Skip</source>

@@ -35,11 +35,9 @@ QString EndReason(const ProcessExit& exit) {
 Result<> StartTextViewer(const QString& viewer, const QString& path,
                          const std::function<void(const Result<>&)>& watched,
                          std::chrono::milliseconds watchTime) {
-    const auto exit = watched ? std::make_shared<ProcessExit>() : nullptr;
+    const auto exit = std::make_shared<ProcessExit>();
     if (const Result<> started = StartProcess(viewer, {path}, QString(), exit); !started)
         return Failure(viewer, path, started.Error());
-    if (!watched)
-        return {};
     auto* watch = new QTimer(QCoreApplication::instance());
     watch->setInterval(kWatchInterval);
     const QDeadlineTimer deadline(watchTime);

@@ -17,11 +17,10 @@ inline constexpr std::chrono::milliseconds kViewerWatchTime{5000};
 // user: the viewer tried, the file, the reason and where to change the viewer.
 //
 // A viewer that starts may still fail a moment later (xdg-open without a
-// handler for the file exits with status 3 or 4). When watched is given, the
-// viewer is watched for watchTime, and watched is called once on this
-// thread: with a failure of the same kind as above when the viewer exits
-// with a non-zero status or crashes in that time, with success when it exits
-// well or runs on.
+// handler for the file exits with status 3 or 4), so it is watched for
+// watchTime, and watched is called once on this thread: with a failure of the
+// same kind as above when the viewer exits with a non-zero status or crashes
+// in that time, with success when it exits well or runs on.
 Result<> StartTextViewer(const QString& viewer, const QString& path,
-                         const std::function<void(const Result<>&)>& watched = nullptr,
+                         const std::function<void(const Result<>&)>& watched,
                          std::chrono::milliseconds watchTime = kViewerWatchTime);

@@ -53,7 +53,8 @@ private Q_SLOTS:
     // chosen in the environment or on the command line is one.
     void displayProblem_data() {
         QTest::addColumn<QByteArray>("given");
-        for (const char* given : {"", "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "-platform"})
+        for (const char* given :
+             {"", "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "-platform", "-display"})
             QTest::newRow(given) << QByteArray(given);
     }
     void displayProblem() {

@@ -87,9 +87,12 @@ QString DisplayProblem(const QStringList& arguments) {
         if (!qEnvironmentVariableIsEmpty(variable))
             return QString();
     }
+    // Qt takes its options with one dash or two.
     for (const QString& argument : arguments.mid(1)) {
-        if (argument == QLatin1String("-platform") || argument == QLatin1String("--platform"))
-            return QString();
+        for (const char* option : {"-platform", "--platform", "-display", "--display"}) {
+            if (argument == QLatin1String(option))
+                return QString();
+        }
     }
     return QApplication::translate("Main",
                                    "%1: no display to show the window on (neither DISPLAY nor "

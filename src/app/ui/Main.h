@@ -17,7 +17,7 @@ enum class StartMode { Window, LaunchOnly };
 int Main(QApplication& application, StartMode mode = StartMode::Window);
 
 // Why no window can be shown, as one line for standard error; empty when a
-// display is there (DISPLAY or WAYLAND_DISPLAY) or a platform is chosen
-// (QT_QPA_PLATFORM, -platform), and always on Windows and macOS. Qt itself
-// would abort without one. arguments: the program's, its name first.
+// display is there (DISPLAY, WAYLAND_DISPLAY, -display) or a platform is
+// chosen (QT_QPA_PLATFORM, -platform), and always on Windows and macOS. Qt
+// itself would abort without one. arguments: the program's, its name first.
 QString DisplayProblem(const QStringList& arguments);

@@ -55,7 +55,7 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("given");
         for (const char* given :
              {"", "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "-platform", "-display"})
-            QTest::newRow(given) << QByteArray(given);
+            QTest::newRow(*given ? given : "nothing") << QByteArray(given);
     }
     void displayProblem() {
         QFETCH(QByteArray, given);

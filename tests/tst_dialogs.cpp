@@ -48,9 +48,8 @@ QString FocusName() {
 class DialogsTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    // Every caption fits, on every page and with the map controls shown.
-    // Every option button and check box takes a click anywhere in its box,
-    // also beside its caption.
+    // Every caption fits, on every page and with the map controls shown; every
+    // option button and check box takes a click anywhere in its box.
     void dialogsLookRight() {
         Records records;
         records.server.MapMode = ServerConfig::SpecificMap;
@@ -191,24 +190,22 @@ private Q_SLOTS:
 
     // The viewer is given the file as the game would find it (the profile's
     // in the base game, a map's text in the server's game first); a viewer
-    // that cannot start, or fails a moment later, is reported with the file
-    // and the reason. "sh" runs the file, which exits with 4.
+    // that cannot start, or fails a moment later ("sh" running the file's
+    // "exit 4"), is reported with the file and the reason.
     void viewerOpensTheResolvedFile_data() {
-        for (const char* column : {"dialog", "button", "message", "file", "viewer"})
+        for (const char* column : {"dialog", "button", "message", "file"})
             QTest::addColumn<QString>(column);
-        const auto row = [](QString dialog, QString button, QString message, QString file,
-                            QString viewer) {
-            QTest::newRow(qPrintable(dialog)) << dialog << button << message << file << viewer;
+        const auto row = [](QString dialog, QString button, QString message, QString file) {
+            QTest::newRow(qPrintable(dialog)) << dialog << button << message << file;
         };
-        row("frmUserProfile", "cmdEditFile", "Could not open config file", "baseq2/server.cfg",
-            "no-such-viewer");
-        row("frmServer", "cmdViewTextFile", "Could not open text file", "ctf/maps/q2dm1.txt", "sh");
+        row("frmUserProfile", "cmdEditFile", "Could not open config file", "baseq2/server.cfg");
+        row("frmServer", "cmdViewTextFile", "Could not open text file", "ctf/maps/q2dm1.txt");
     }
     void viewerOpensTheResolvedFile() {
         QFETCH(QString, dialog);
         QFETCH(QString, button);
         QFETCH(QString, file);
-        QFETCH(QString, viewer);
+        const QString viewer = dialog == "frmServer" ? "sh" : "no-such-viewer";
         Records records;
         records.installation.AddFile(file, "exit 4");
         records.options.Apply(records.game.Path(), "quake2", viewer, false);
@@ -296,8 +293,7 @@ private Q_SLOTS:
         Click(dialog, "cmdBrowseViewer");
         Find<QCheckBox>(&dialog, "chkCloseOnLaunch")->setChecked(true);
 
-        // Both file dialogs start in the game's folder as typed; the game's
-        // browse leaves it the current directory.
+        // Both dialogs start in the game's folder as typed; the first made it current.
         QCOMPARE(QDir(QDir::currentPath()), QDir(records.installation.Path()));
         QCOMPARE(prompts.fileFolders,
                  QStringList({records.installation.Path(), Text(dialog, "txtPath")}));

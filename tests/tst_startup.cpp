@@ -59,14 +59,10 @@ private Q_SLOTS:
     }
     void displayProblem() {
         QFETCH(QByteArray, given);
-        QByteArrayList saved;
-        for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
-            saved << qgetenv(variable);
-            qputenv(variable, variable == given ? "x" : "");
-        }
-        const QString problem = DisplayProblem({"/usr/games/corvale", given, "xcb"});
+        // Left so: no other case here needs a display.
         for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-            qputenv(variable, saved.takeFirst());
+            qputenv(variable, variable == given ? "x" : "");
+        const QString problem = DisplayProblem({"/usr/games/corvale", given, "xcb"});
         QCOMPARE(problem.startsWith("corvale: no display"), given.isEmpty());
     }
 

@@ -46,6 +46,14 @@ int main(int argc, char* argv[]) {
         return reply.exitStatus;
     }
 
+    if (!DisplayProblem(ArgumentsOf(argc, argv)).isEmpty()) {
+        // Said in the user's language, once the translation is loaded.
+        QCoreApplication application(argc, argv);
+        InstallTranslations(application);
+        const QString problem = DisplayProblem(ArgumentsOf(argc, argv)) + u'\n';
+        std::fputs(problem.toLocal8Bit().constData(), stderr);
+        return 1;
+    }
     QApplication application(argc, argv);
     InstallTranslations(application);
     QGuiApplication::setDesktopFileName(QStringLiteral(CORVALE_APP_ID));

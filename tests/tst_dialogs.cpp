@@ -1,6 +1,7 @@
 #include "client/ui/frmUserProfile.h"
 #include "platform/FileDialogFilter.h"
 #include "platform/SettingsStore.h"
+#include "platform/TextViewer.h"
 #include "prefs/ui/frmAbout.h"
 #include "prefs/ui/frmOptions.h"
 #include "prefs/ui/frmRandomPicture.h"
@@ -11,6 +12,8 @@
 #include "support/TestSupport.h"
 
 #include <QtWidgets>
+
+using namespace std::chrono_literals;
 
 namespace {
 
@@ -45,7 +48,8 @@ QString FocusName() {
 class DialogsTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    // Every caption fits, on every page and with the map controls shown.
+    // Every caption fits, on every page and with the map controls shown; every
+    // option button and check box takes a click anywhere in its box.
     void dialogsLookRight() {
         Records records;
         records.server.MapMode = ServerConfig::SpecificMap;
@@ -55,6 +59,13 @@ private Q_SLOTS:
             QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
             const QStringList problems = LayoutProblemsOnEveryPage(dialog.get());
             QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
+            for (QAbstractButton* box : dialog->findChildren<QAbstractButton*>()) {
+                if (box->isVisible() && box->isEnabled() && box->isCheckable() &&
+                    !box->isChecked()) {
+                    QTest::mouseClick(box, Qt::LeftButton, {}, box->rect().bottomRight());
+                    QVERIFY2(box->isChecked(), qPrintable(box->objectName()));
+                }
+            }
         }
     }
 
@@ -179,7 +190,8 @@ private Q_SLOTS:
 
     // The viewer is given the file as the game would find it (the profile's
     // in the base game, a map's text in the server's game first); a viewer
-    // that cannot start is reported with the file and the reason.
+    // that cannot start, or fails a moment later ("sh" running the file's
+    // "exit 4"), is reported with the file and the reason.
     void viewerOpensTheResolvedFile_data() {
         for (const char* column : {"dialog", "button", "message", "file"})
             QTest::addColumn<QString>(column);
@@ -193,8 +205,10 @@ private Q_SLOTS:
         QFETCH(QString, dialog);
         QFETCH(QString, button);
         QFETCH(QString, file);
+        const QString viewer = dialog == "frmServer" ? "sh" : "no-such-viewer";
         Records records;
-        records.options.Apply(records.game.Path(), "quake2", "no-such-viewer", false);
+        records.installation.AddFile(file, "exit 4");
+        records.options.Apply(records.game.Path(), "quake2", viewer, false);
         records.profile.ConfigFile = "server.cfg";
         records.server.Game = "ctf";
         records.server.MapMode = ServerConfig::SpecificMap;
@@ -208,12 +222,33 @@ private Q_SLOTS:
             message->accept();
         });
         Click(*window, qPrintable(button));
+        QTRY_COMPARE(box.size(), 3);
         QTEST(box.takeFirst(), "message");
-        QCOMPARE(box, QStringList(
-                          {QString::number(QMessageBox::Warning),
-                           "Viewer: no-such-viewer\nFile: " + records.installation.Absolute(file) +
-                               "\nReason: No such file or directory\n\n"
-                               "The viewer can be changed under View > Options."}));
+        QCOMPARE(box, QStringList({QString::number(QMessageBox::Warning),
+                                   "Viewer: " + viewer + "\nFile: " +
+                                       records.installation.Absolute(file) + "\nReason: " +
+                                       (viewer == "sh" ? "The viewer ended with exit status 4."
+                                                       : "No such file or directory") +
+                                       "\n\nThe viewer can be changed under View > Options."}));
+    }
+
+    // A viewer that exits well, or runs on past the watch, is not reported.
+    void viewerWatch_data() {
+        QTest::addColumn<QByteArray>("script");
+        QTest::newRow("exits with 0") << QByteArray("exit 0");
+        QTest::newRow("runs on") << QByteArray("while [ -e \"$0\" ]; do sleep 0.01; done");
+    }
+    void viewerWatch() {
+        QFETCH(QByteArray, script);
+        FakeInstallation folder; // its removal ends the one that runs on
+        folder.AddFile("script", script);
+        QList<bool> outcomes;
+        // One that exits ends the watch at once.
+        const std::chrono::milliseconds watch = script.startsWith("exit") ? 1h : 100ms;
+        QVERIFY(StartTextViewer(
+            "sh", folder.Absolute("script"),
+            [&](const Result<>& outcome) { outcomes << outcome.Ok(); }, watch));
+        QTRY_COMPARE(outcomes, QList<bool>{true});
     }
 
     // OK applies the entries before the executable is checked; Retry keeps
@@ -258,8 +293,10 @@ private Q_SLOTS:
         Click(dialog, "cmdBrowseViewer");
         Find<QCheckBox>(&dialog, "chkCloseOnLaunch")->setChecked(true);
 
-        // The file dialog was opened in the game's folder.
+        // Both dialogs start in the game's folder as typed; the first made it current.
         QCOMPARE(QDir(QDir::currentPath()), QDir(records.installation.Path()));
+        QCOMPARE(prompts.fileFolders,
+                 QStringList({records.installation.Path(), Text(dialog, "txtPath")}));
         QCOMPARE(prompts.fileFilters, QStringList({kProgramsFilter, kProgramsFilter}));
         QCOMPARE(Text(dialog, "txtPath"),
                  records.installation.Absolute(QStringLiteral("bin")) + QDir::separator());
@@ -303,12 +340,11 @@ private Q_SLOTS:
         QCOMPARE(prompts.fileFilters, QStringList{kPictureFilter});
     }
 
-    // The programs dialog shows folders and executable files only, folders
-    // first and ignoring case, as every other file dialog does.
+    // The programs dialog starts in the folder given and shows folders and
+    // executable files only, folders first and ignoring case, as every other
+    // file dialog does.
     void programsDialogOrder() {
         QTemporaryDir folder;
-        CurrentDirectoryGuard directory;
-        QDir::setCurrent(folder.path());
         for (const char* name : {"b", "A"})
             QDir(folder.path()).mkdir(name);
         for (const char* name : {"c.sh", "B.sh", "a.txt"}) {
@@ -330,7 +366,7 @@ private Q_SLOTS:
             (void)QTest::qWaitFor([&] { return names() == expected; });
             files->reject();
         });
-        QCOMPARE(Prompts::OpenFile(nullptr, kProgramsFilter), QString());
+        QCOMPARE(Prompts::OpenFile(nullptr, kProgramsFilter, folder.path()), QString());
         QCOMPARE(shown, expected);
         // "*.*" also takes names without a dot, such as "quake2".
         QCOMPARE(ToQtFilters(ParseFileDialogFilter(kProgramsFilter)),

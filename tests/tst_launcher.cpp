@@ -324,20 +324,22 @@ private Q_SLOTS:
             QCOMPARE(after.lastModified(), yesterday);
     }
 
-    // A start directory that cannot be written (a desktop menu starts programs
-    // in "/") puts the record files in the user's data folder.
+    // A start directory that cannot be written (/proc/1, even for root), or
+    // the root (where a desktop menu starts programs, writable for root), puts
+    // the record files in the user's data folder.
     void recordFilesOutsideAReadOnlyStartDirectory() {
         CurrentDirectoryGuard guard;
         QTemporaryDir data;
         qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
-        // Not writable even for root.
-        QVERIFY(QDir::setCurrent("/proc/1"));
-        Quake2 game;
-        const QString file = Launcher(game).mRemoteServerFile;
+        for (const char* start : {"/proc/1", "/"}) {
+            QVERIFY(QDir::setCurrent(start));
+            Quake2 game;
+            const QString file = Launcher(game).mRemoteServerFile;
+            QCOMPARE(QFileInfo(file).fileName(), "cvremotes.dat");
+            QVERIFY2(file.startsWith(data.path() + "/"), start);
+            QVERIFY(QFileInfo(QFileInfo(file).path()).isDir());
+        }
         qunsetenv("XDG_DATA_HOME");
-        QCOMPARE(QFileInfo(file).fileName(), "cvremotes.dat");
-        QVERIFY(file.startsWith(data.path() + "/"));
-        QVERIFY(QFileInfo(QFileInfo(file).path()).isDir());
     }
 
     // Each list keeps its own saved selection across launch-type switches;

@@ -1,4 +1,5 @@
 #include "app/CommandLineOptions.h"
+#include "app/ui/Main.h"
 #include "game/Quake2.h"
 #include "prefs/Options.h"
 #include "support/TestSupport.h"
@@ -46,6 +47,23 @@ private Q_SLOTS:
         QCOMPARE(reply.toStandardError, error);
         QVERIFY2(reply.text.contains(replyHolds), qPrintable(reply.text));
         QVERIFY(!error || reply.text.contains("--help")); // the usage follows the error
+    }
+
+    // Without a display the window is not tried (Qt would abort); a platform
+    // chosen in the environment or on the command line is one.
+    void displayProblem_data() {
+        QTest::addColumn<QByteArray>("given");
+        for (const char* given :
+             {"", "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "-platform", "-display"})
+            QTest::newRow(*given ? given : "nothing") << QByteArray(given);
+    }
+    void displayProblem() {
+        QFETCH(QByteArray, given);
+        // Left so: no other case here needs a display.
+        for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            qputenv(variable, variable == given ? "x" : "");
+        const QString problem = DisplayProblem({"/usr/games/corvale", given, "xcb"});
+        QCOMPARE(problem.startsWith("corvale: no display"), given.isEmpty());
     }
 
     // The first run takes the game from the first usual folder holding

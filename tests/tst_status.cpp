@@ -213,7 +213,12 @@ private Q_SLOTS:
         QCOMPARE(window->size(), resized);
         QVERIFY(Find<QLabel>(window, "lblState")->text().contains(u"last answer at"_s));
         QVERIFY2(LayoutProblems(window).isEmpty(), qPrintable(LayoutProblems(window).join(u'\n')));
-        window->close();
+        // F5 asks again at once, Esc closes the window.
+        QTest::keyClick(window, Qt::Key_F5);
+        QVERIFY(window->Query().Busy());
+        QSignalSpy closed(window, &QObject::destroyed);
+        QTest::keyClick(window, Qt::Key_Escape);
+        QTRY_COMPARE(closed.size(), 1);
     }
 };
 

@@ -43,6 +43,14 @@
         <source>--launch and --status cannot be used together.</source>
         <translation>--launch und --status können nicht zusammen verwendet werden.</translation>
     </message>
+    <message>
+        <source>address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>[address...]</source>
+        <translation>[Adresse...]</translation>
+    </message>
 </context>
 <context>
     <name>FileIO</name>
@@ -95,6 +103,10 @@
     <message>
         <source>Corvale is already running</source>
         <translation>Corvale läuft bereits</translation>
+    </message>
+    <message>
+        <source>%1: no display to show the window on (neither DISPLAY nor WAYLAND_DISPLAY is set); --status, --help and --version work without one.</source>
+        <translation>%1: kein Bildschirm für das Fenster da (weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt); --status, --help und --version gehen auch ohne.</translation>
     </message>
 </context>
 <context>
@@ -260,6 +272,14 @@ Grund: %3
 
 Der Texteditor lässt sich unter Ansicht &gt; Optionen ändern.</translation>
     </message>
+    <message>
+        <source>The viewer was ended by signal %1.</source>
+        <translation>Der Texteditor wurde durch das Signal %1 beendet.</translation>
+    </message>
+    <message>
+        <source>The viewer ended with exit status %1.</source>
+        <translation>Der Texteditor endete mit dem Exit-Status %1.</translation>
+    </message>
 </context>
 <context>
     <name>UserGameFolder</name>
@@ -371,7 +391,7 @@ Der Texteditor lässt sich unter Ansicht &gt; Optionen ändern.</translation>
     </message>
     <message>
         <source>Status &amp;Bar</source>
-        <translation>&amp;Statusleiste</translation>
+        <translation>Status&amp;leiste</translation>
     </message>
     <message>
         <source>&amp;Command Line</source>
@@ -780,7 +800,7 @@ Der Texteditor lässt sich unter Ansicht &gt; Optionen ändern.</translation>
     </message>
     <message>
         <source>Heartbeat</source>
-        <translation>Heartbeat</translation>
+        <translation>Lebenszeichen</translation>
     </message>
     <message>
         <source>Frame Skip</source>

@@ -40,9 +40,8 @@ CommandLineOptions::CommandLineOptions(const QStringList& arguments) {
     mParser.addOption(status);
     mParser.addOption(QCommandLineOption(QStringLiteral("json"),
                                          tr("With --status: prints the status as JSON.")));
-    mParser.addPositionalArgument(QStringLiteral("address"),
-                                  tr("With --status: a server address, host[:port]."),
-                                  QStringLiteral("[address...]"));
+    mParser.addPositionalArgument(
+        tr("address"), tr("With --status: a server address, host[:port]."), tr("[address...]"));
     AddQtOptions();
 
     const bool parsed = mParser.parse(arguments);

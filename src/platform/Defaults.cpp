@@ -69,10 +69,16 @@ QString TextViewer() {
 
 QString RecordFile(const QString& fileName) {
     QString folder = QDir::currentPath();
-    if (!QFileInfo(folder).isWritable()) {
+    // The root is never used, even where it can be written (a program started
+    // as root from a desktop menu would fill it).
+    if (QDir(folder).isRoot() || !QFileInfo(folder).isWritable()) {
         const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-        if (!data.isEmpty() && QDir().mkpath(data))
+        // A data folder that cannot be made is still the place: saving there
+        // fails with a warning instead of writing into the root.
+        if (!data.isEmpty()) {
+            QDir().mkpath(data);
             folder = data;
+        }
     }
     return QDir::toNativeSeparators(folder) + QDir::separator() + fileName;
 }

@@ -16,8 +16,8 @@ QString GamePath();
 QString GameExecutable();
 QString TextViewer();
 // Where a record file goes when the settings name none: the start directory
-// when it can be written, otherwise the user's data folder (created here),
-// since a program started from a desktop menu starts in "/".
+// when it can be written and is not the root, otherwise the user's data folder
+// (created here), since a program started from a desktop menu starts in "/".
 QString RecordFile(const QString& fileName);
 
 } // namespace Defaults

@@ -73,7 +73,7 @@ int Spawn(pid_t& pid, const QByteArray& program, char* const argv[],
 #endif
 
 Result<> StartProcess(const QString& program, const QStringList& arguments,
-                      const QString& workingDirectory) {
+                      const QString& workingDirectory, std::shared_ptr<ProcessExit> exit) {
     if (program.isEmpty())
         return Result<>::Failure(QCoreApplication::translate("ProcessStart", "No program is set."));
     // Checked first: the system gives the same reason for a missing working
@@ -82,6 +82,7 @@ Result<> StartProcess(const QString& program, const QStringList& arguments,
         return Result<>::Failure(
             QCoreApplication::translate("ProcessStart", "The working directory does not exist."));
 #ifdef Q_OS_WIN
+    Q_UNUSED(exit);
     QProcess process;
     process.setProgram(program);
     process.setArguments(arguments);
@@ -110,9 +111,18 @@ Result<> StartProcess(const QString& program, const QStringList& arguments,
         return Result<>::Failure(qt_error_string(error));
     // The launcher does not wait for the program, but collects its exit status
     // when it ends so that no finished process lingers.
-    std::thread([pid] {
-        while (waitpid(pid, nullptr, 0) < 0 && errno == EINTR) {
+    std::thread([pid, exit = std::move(exit)] {
+        int status = 0;
+        while (waitpid(pid, &status, 0) < 0) {
+            if (errno != EINTR)
+                return;
         }
+        if (!exit)
+            return;
+        if (WIFSIGNALED(status))
+            exit->Set(ProcessExit::State::Crashed, WTERMSIG(status));
+        else
+            exit->Set(ProcessExit::State::Exited, WEXITSTATUS(status));
     }).detach();
     return {};
 #endif

@@ -44,6 +44,12 @@ protected:
 };
 #endif
 
+QString StartFolder(const QString& folder) {
+    if (!folder.isEmpty() && QFileInfo(folder).isDir())
+        return folder;
+    return QDir::current().isRoot() ? QDir::homePath() : QDir::currentPath();
+}
+
 class DialogHandler : public Handler {
 public:
     void Message(QWidget* parent, const QString& text, Icon icon, const QString& caption,
@@ -79,14 +85,14 @@ public:
         return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
     }
 
-    QString OpenFile(QWidget* parent, const QString& filter) override {
+    QString OpenFile(QWidget* parent, const QString& filter, const QString& folder) override {
         QList<FileDialogFilterEntry> entries = ParseFileDialogFilter(filter);
         QFileDialog dialog(parent);
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::ExistingFile);
-        // Like the system's open dialog, start in the current directory (Qt
-        // would otherwise reopen the folder of the previous browse).
-        dialog.setDirectory(QDir::currentPath());
+        // Always set: Qt would otherwise reopen the folder of the previous
+        // browse.
+        dialog.setDirectory(StartFolder(folder));
 #ifndef Q_OS_WIN
         qsizetype programsEntry = -1;
         for (qsizetype i = 0; i < entries.size(); ++i) {
@@ -138,8 +144,8 @@ QString Input(QWidget* parent, const QString& prompt, const QString& defaultText
     return gHandler->Input(parent, prompt, defaultText);
 }
 
-QString OpenFile(QWidget* parent, const QString& filter) {
-    return gHandler->OpenFile(parent, filter);
+QString OpenFile(QWidget* parent, const QString& filter, const QString& folder) {
+    return gHandler->OpenFile(parent, filter, folder);
 }
 
 Handler* SetHandler(Handler* handler) {

@@ -21,7 +21,7 @@ public:
                          const QString& details) = 0;
     virtual Choice RetryCancel(QWidget* parent, const QString& text) = 0;
     virtual QString Input(QWidget* parent, const QString& prompt, const QString& defaultText) = 0;
-    virtual QString OpenFile(QWidget* parent, const QString& filter) = 0;
+    virtual QString OpenFile(QWidget* parent, const QString& filter, const QString& folder) = 0;
 };
 
 // Shows text with an OK button; details, when given, are shown on request.
@@ -34,8 +34,10 @@ QString Input(QWidget* parent, const QString& prompt, const QString& defaultText
 // An open dialog for an existing file, with a "Description|patterns|..."
 // filter whose first entry is selected; "" when cancelled. The entry for
 // programs (the one holding *.exe) lists every executable file off Windows,
-// whatever its name.
-QString OpenFile(QWidget* parent, const QString& filter);
+// whatever its name. It starts in folder when that exists, else in the
+// current directory unless that is the root (where a desktop menu starts
+// programs), else in the home folder.
+QString OpenFile(QWidget* parent, const QString& filter, const QString& folder = QString());
 
 // Replaces the handler (nullptr restores the real dialogs) and returns the
 // one it replaced (nullptr for the real dialogs).

@@ -26,8 +26,9 @@ QString ScriptedPrompts::Input(QWidget*, const QString& prompt, const QString&) 
     return inputAnswers.isEmpty() ? QString() : inputAnswers.dequeue();
 }
 
-QString ScriptedPrompts::OpenFile(QWidget*, const QString& filter) {
+QString ScriptedPrompts::OpenFile(QWidget*, const QString& filter, const QString& folder) {
     fileFilters << filter;
+    fileFolders << folder;
     return fileAnswers.isEmpty() ? QString() : fileAnswers.dequeue();
 }
 

@@ -23,13 +23,14 @@ public:
     QStringList messages;                       // message and Retry/Cancel boxes, in order
     QStringList inputPrompts;                   // the prompt of every input box, in order
     QStringList fileFilters;                    // the filter of every file dialog, in order
+    QStringList fileFolders;                    // the start folder of every file dialog
     QStringList details;                        // each message box's details, "" for none
 
     void Message(QWidget* parent, const QString& text, Prompts::Icon icon, const QString& caption,
                  const QString& details) override;
     Prompts::Choice RetryCancel(QWidget* parent, const QString& text) override;
     QString Input(QWidget* parent, const QString& prompt, const QString& defaultText) override;
-    QString OpenFile(QWidget* parent, const QString& filter) override;
+    QString OpenFile(QWidget* parent, const QString& filter, const QString& folder) override;
 
 private:
     Prompts::Handler* mPrevious;

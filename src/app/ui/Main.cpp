@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QStringList>
 
 namespace {
 
@@ -78,4 +79,28 @@ int Main(QApplication& application, StartMode mode) {
     }
     gQuake2 = nullptr;
     return exitCode;
+}
+
+QString DisplayProblem(const QStringList& arguments) {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        if (!qEnvironmentVariableIsEmpty(variable))
+            return QString();
+    }
+    // Qt takes its options with one dash or two.
+    for (const QString& argument : arguments.mid(1)) {
+        for (const char* option : {"-platform", "--platform", "-display", "--display"}) {
+            if (argument == QLatin1String(option))
+                return QString();
+        }
+    }
+    return QApplication::translate("Main",
+                                   "%1: no display to show the window on (neither DISPLAY nor "
+                                   "WAYLAND_DISPLAY is set); --status, --help and --version work "
+                                   "without one.")
+        .arg(QFileInfo(arguments.value(0)).fileName());
+#else
+    Q_UNUSED(arguments);
+    return QString();
+#endif
 }

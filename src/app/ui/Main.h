@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QString>
+#include <QStringList>
+
 class QApplication;
 
 // Starts Corvale: unless another copy runs with the same settings (which is
@@ -12,3 +15,9 @@ class QApplication;
 // the saved selections: 0 when the game started, 1 otherwise.
 enum class StartMode { Window, LaunchOnly };
 int Main(QApplication& application, StartMode mode = StartMode::Window);
+
+// Why no window can be shown, as one line for standard error; empty when a
+// display is there (DISPLAY, WAYLAND_DISPLAY, -display) or a platform is
+// chosen (QT_QPA_PLATFORM, -platform), and always on Windows and macOS. Qt
+// itself would abort without one. arguments: the program's, its name first.
+QString DisplayProblem(const QStringList& arguments);

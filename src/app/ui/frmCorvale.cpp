@@ -3,7 +3,6 @@
 #include "client/ui/frmUserProfile.h"
 #include "game/Quake2.h"
 #include "platform/SettingsStore.h"
-#include "platform/TextViewer.h"
 #include "prefs/ui/frmAbout.h"
 #include "prefs/ui/frmOptions.h"
 #include "prefs/ui/frmRandomPicture.h"
@@ -11,6 +10,7 @@
 #include "status/StatusFormat.h"
 #include "status/ui/frmServerStatus.h"
 #include "ui_frmCorvale.h"
+#include "widgets/OpenInViewer.h"
 #include "widgets/Prompts.h"
 
 #include <QApplication>
@@ -392,11 +392,8 @@ void frmCorvale::ViewConfigFile() {
         Prompts::Message(this, written.Error(), Prompts::Icon::Warning);
         return;
     }
-    if (const Result<> started =
-            StartTextViewer(mOptions->TextViewer(), mLauncher.LaunchConfigPath());
-        !started)
-        Prompts::Message(this, tr("Could not open text viewer"), Prompts::Icon::Critical,
-                         started.Error());
+    OpenInViewer(this, mOptions->TextViewer(), mLauncher.LaunchConfigPath(),
+                 tr("Could not open text viewer"), Prompts::Icon::Critical);
 }
 
 // Remote servers are asked for their status when the list shows them, and

@@ -3,8 +3,8 @@
 
 #include "client/UserProfile.h"
 #include "game/Quake2.h"
-#include "platform/TextViewer.h"
 #include "prefs/Options.h"
+#include "widgets/OpenInViewer.h"
 #include "widgets/Prompts.h"
 #include "widgets/SingleLine.h"
 
@@ -59,8 +59,6 @@ void frmUserProfile::EditConfigFile() {
     const QString fileName = ui->cboConfigFile->currentText();
     if (fileName.isEmpty())
         return;
-    if (const Result<> started = StartTextViewer(mOptions.TextViewer(), mGame.FilePath(fileName));
-        !started)
-        Prompts::Message(this, tr("Could not open config file"), Prompts::Icon::Warning,
-                         started.Error());
+    OpenInViewer(this, mOptions.TextViewer(), mGame.FilePath(fileName),
+                 tr("Could not open config file"), Prompts::Icon::Warning);
 }

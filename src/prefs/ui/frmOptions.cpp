@@ -44,13 +44,13 @@ void frmOptions::FillControls() {
 }
 
 void frmOptions::BrowseExecutable() {
-    // The file dialog opens in the current directory, so start it in the
-    // game's folder when that folder holds any file.
+    // A game folder that holds any file stays the current directory after the
+    // browse, also when it is cancelled.
     const QString folder = ui->txtPath->text();
     if (!FileSystem::List(folder + QStringLiteral("*.*"), FileSystem::Entries::FilesOnly).isEmpty())
         QDir::setCurrent(folder);
 
-    const QString file = Prompts::OpenFile(this, ProgramsFilter());
+    const QString file = Prompts::OpenFile(this, ProgramsFilter(), folder);
     if (file.isEmpty())
         return;
     const qsizetype cut = file.lastIndexOf(Quake2::Separator());
@@ -59,7 +59,7 @@ void frmOptions::BrowseExecutable() {
 }
 
 void frmOptions::BrowseTextViewer() {
-    const QString file = Prompts::OpenFile(this, ProgramsFilter());
+    const QString file = Prompts::OpenFile(this, ProgramsFilter(), ui->txtPath->text());
     if (!file.isEmpty())
         ui->txtTextViewer->setText(file);
 }

@@ -6,9 +6,9 @@
 #include "common/ScriptWriter.h"
 #include "common/TextToInt16.h"
 #include "game/Quake2.h"
-#include "platform/TextViewer.h"
 #include "prefs/Options.h"
 #include "server/ServerConfig.h"
+#include "widgets/OpenInViewer.h"
 #include "widgets/Prompts.h"
 #include "widgets/SingleLine.h"
 #include "widgets/SpinArrows.h"
@@ -359,9 +359,8 @@ void frmServer::ViewTextFile() {
         return;
     const QString path = mGame.FilePath(
         QStringLiteral("maps") + Quake2::Separator() + mapName + QStringLiteral(".txt"), false);
-    if (const Result<> started = StartTextViewer(mOptions.TextViewer(), path); !started)
-        Prompts::Message(this, tr("Could not open text file"), Prompts::Icon::Warning,
-                         started.Error());
+    OpenInViewer(this, mOptions.TextViewer(), path, tr("Could not open text file"),
+                 Prompts::Icon::Warning);
 }
 
 void frmServer::LoadDefaults() {

@@ -6,6 +6,7 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QTableWidget>
 
 namespace {
@@ -76,6 +77,9 @@ frmServerStatus::frmServerStatus(const QString& address, QWidget* parent)
 
     connect(mRefresh, &QPushButton::clicked, this, &frmServerStatus::Refresh);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
+    // The keys of a dialog and of a browser's page: Esc closes, F5 asks again.
+    new QShortcut(QKeySequence::Cancel, this, this, &QWidget::close);
+    new QShortcut(QKeySequence::Refresh, this, this, &frmServerStatus::Refresh);
     connect(&mQuery, &StatusQuery::StatusReady, this, &frmServerStatus::Show);
     connect(&mRefreshTimer, &QTimer::timeout, this, &frmServerStatus::Refresh);
     mRefreshTimer.setInterval(std::chrono::seconds(5));

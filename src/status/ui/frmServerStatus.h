@@ -12,8 +12,8 @@ class QTableWidget;
 
 // A window of its own (not modal) with one remote server's status: its info
 // as a sorted table, its players by frags, the ping and the time of the last
-// answer. Asks again on Refresh and every 5 seconds while it is shown. It
-// deletes itself when closed.
+// answer. Asks again on Refresh (or F5) and every 5 seconds while it is
+// shown. Esc closes it; it deletes itself when closed.
 class frmServerStatus : public QWidget {
     Q_OBJECT
 public:

@@ -98,6 +98,13 @@
     </message>
 </context>
 <context>
+    <name>PictureBox</name>
+    <message>
+        <source>Not an ordinary file</source>
+        <translation>Keine gewöhnliche Datei</translation>
+    </message>
+</context>
+<context>
     <name>ProcessStart</name>
     <message>
         <source>No program is set.</source>
@@ -164,6 +171,13 @@ Grund: %3</translation>
     <message>
         <source>&quot;%1&quot; is not #TRUE# or #FALSE#</source>
         <translation>„%1“ ist weder #TRUE# noch #FALSE#</translation>
+    </message>
+</context>
+<context>
+    <name>ServerConfig</name>
+    <message>
+        <source>The map list %1 could not be read: %2</source>
+        <translation>Die Kartenliste %1 konnte nicht gelesen werden: %2</translation>
     </message>
 </context>
 <context>
@@ -420,10 +434,6 @@ Der Texteditor lässt sich unter Ansicht &gt; Optionen ändern.</translation>
     <message>
         <source>Could not open text viewer</source>
         <translation>Texteditor konnte nicht geöffnet werden</translation>
-    </message>
-    <message>
-        <source>Not an ordinary file</source>
-        <translation>Keine gewöhnliche Datei</translation>
     </message>
     <message>
         <source>Server &amp;Status...</source>

@@ -40,7 +40,6 @@ void frmRandomPicture::showEvent(QShowEvent* event) {
 void frmRandomPicture::FillControls() {
     ui->txtImageFile->setText(mRecord.ImageFile);
     ui->chkStretchToFit->setChecked(mRecord.StretchToFit);
-    mRecord.OK = false;
 }
 
 void frmRandomPicture::Browse() {
@@ -52,6 +51,5 @@ void frmRandomPicture::Browse() {
 void frmRandomPicture::StoreAndClose() {
     mRecord.ImageFile = ui->txtImageFile->text();
     mRecord.StretchToFit = ui->chkStretchToFit->isChecked();
-    mRecord.OK = true;
     accept();
 }

@@ -10,7 +10,6 @@ class frmRandomPicture;
 class RandomPicture;
 
 // Chooses the picture shown in the main window and whether it is stretched.
-// The record's OK member tells whether the last showing ended with OK.
 class frmRandomPicture : public QDialog {
     Q_OBJECT
 public:

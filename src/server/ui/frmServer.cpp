@@ -155,8 +155,12 @@ void frmServer::FillMapList() {
     mLastFilledList = MapListValue();
     // A typed name that equals a built-in list means that list, as it does
     // when the server starts.
-    ui->lstMaps->addItems(ServerConfig::GetMapList(ServerConfig::MapListKind(mLastFilledList),
-                                                   mLastFilledList, mGame));
+    const Result<QStringList> maps = ServerConfig::GetMapList(
+        ServerConfig::MapListKind(mLastFilledList), mLastFilledList, mGame);
+    if (maps)
+        ui->lstMaps->addItems(*maps);
+    else
+        Prompts::Message(this, maps.Error(), Prompts::Icon::Warning);
 }
 
 void frmServer::FillSavedGameList() {

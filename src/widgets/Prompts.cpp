@@ -11,6 +11,8 @@
 #include <QMessageBox>
 #include <QSortFilterProxyModel>
 
+#include <utility>
+
 namespace Prompts {
 namespace {
 
@@ -44,10 +46,13 @@ protected:
 };
 #endif
 
-class DialogHandler : public Handler {
-public:
-    void Message(QWidget* parent, const QString& text, Icon icon, const QString& caption,
-                 const QString& details) override {
+// The handler in charge; none while the real dialogs answer.
+Handler* gCurrent = nullptr;
+
+// The real dialogs.
+struct Dialogs {
+    static void Message(QWidget* parent, const QString& text, Icon icon, const QString& caption,
+                        const QString& details) {
         QMessageBox box(parent);
         box.setWindowTitle(caption);
         box.setText(text);
@@ -60,14 +65,14 @@ public:
         box.exec();
     }
 
-    Choice RetryCancel(QWidget* parent, const QString& text) override {
+    static Choice RetryCancel(QWidget* parent, const QString& text) {
         QMessageBox box(QMessageBox::Warning, kProgramName, text,
                         QMessageBox::Retry | QMessageBox::Cancel, parent);
         box.setDefaultButton(QMessageBox::Retry);
         return box.exec() == QMessageBox::Retry ? Choice::Retry : Choice::Cancel;
     }
 
-    QString Input(QWidget* parent, const QString& prompt, const QString& defaultText) override {
+    static QString Input(QWidget* parent, const QString& prompt, const QString& defaultText) {
         QInputDialog dialog(parent);
         dialog.setWindowTitle(kProgramName);
         dialog.setLabelText(prompt);
@@ -79,7 +84,7 @@ public:
         return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
     }
 
-    QString OpenFile(QWidget* parent, const QString& filter) override {
+    static QString OpenFile(QWidget* parent, const QString& filter) {
         QList<FileDialogFilterEntry> entries = ParseFileDialogFilter(filter);
         QFileDialog dialog(parent);
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
@@ -120,32 +125,33 @@ public:
     }
 };
 
-DialogHandler gDialogs;
-Handler* gHandler = &gDialogs;
-
 } // namespace
+
+Handler::Handler() : mPrevious(std::exchange(gCurrent, this)) {}
+
+Handler::~Handler() {
+    gCurrent = mPrevious;
+}
 
 void Message(QWidget* parent, const QString& text, Icon icon, const QString& details,
              const QString& caption) {
-    gHandler->Message(parent, text, icon, caption, details);
+    if (gCurrent)
+        gCurrent->Message(parent, text, icon, caption, details);
+    else
+        Dialogs::Message(parent, text, icon, caption, details);
 }
 
 Choice RetryCancel(QWidget* parent, const QString& text) {
-    return gHandler->RetryCancel(parent, text);
+    return gCurrent ? gCurrent->RetryCancel(parent, text) : Dialogs::RetryCancel(parent, text);
 }
 
 QString Input(QWidget* parent, const QString& prompt, const QString& defaultText) {
-    return gHandler->Input(parent, prompt, defaultText);
+    return gCurrent ? gCurrent->Input(parent, prompt, defaultText)
+                    : Dialogs::Input(parent, prompt, defaultText);
 }
 
 QString OpenFile(QWidget* parent, const QString& filter) {
-    return gHandler->OpenFile(parent, filter);
-}
-
-Handler* SetHandler(Handler* handler) {
-    Handler* previous = gHandler == &gDialogs ? nullptr : gHandler;
-    gHandler = handler ? handler : &gDialogs;
-    return previous;
+    return gCurrent ? gCurrent->OpenFile(parent, filter) : Dialogs::OpenFile(parent, filter);
 }
 
 } // namespace Prompts

@@ -91,13 +91,6 @@
     </message>
 </context>
 <context>
-    <name>Main</name>
-    <message>
-        <source>Corvale is already running</source>
-        <translation>Corvale läuft bereits</translation>
-    </message>
-</context>
-<context>
     <name>PictureBox</name>
     <message>
         <source>Not an ordinary file</source>
@@ -243,6 +236,10 @@ Grund: %3</translation>
     <message>
         <source>Corvale cannot start: the settings folder %1 cannot hold its lock file (%2).</source>
         <translation>Corvale kann nicht starten: Der Einstellungsordner %1 kann seine Sperrdatei nicht aufnehmen (%2).</translation>
+    </message>
+    <message>
+        <source>Corvale is already running</source>
+        <translation>Corvale läuft bereits</translation>
     </message>
 </context>
 <context>

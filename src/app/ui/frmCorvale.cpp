@@ -52,10 +52,12 @@ frmCorvale::frmCorvale(Quake2& game, QWidget* parent)
 
     connect(ui->cmdClientAdd, &QPushButton::clicked, this, &frmCorvale::AddClient);
     connect(ui->cmdClientChange, &QPushButton::clicked, this, &frmCorvale::ChangeClient);
-    connect(ui->cmdClientRemove, &QPushButton::clicked, this, &frmCorvale::RemoveClient);
+    connect(ui->cmdClientRemove, &QPushButton::clicked, this,
+            [this] { mLists.RemoveSelectedClient(); });
     connect(ui->cmdServerAdd, &QPushButton::clicked, this, &frmCorvale::AddServer);
     connect(ui->cmdServerChange, &QPushButton::clicked, this, &frmCorvale::ChangeServer);
-    connect(ui->cmdServerRemove, &QPushButton::clicked, this, &frmCorvale::RemoveServer);
+    connect(ui->cmdServerRemove, &QPushButton::clicked, this,
+            [this] { mLists.RemoveSelectedServer(); });
     connect(ui->cmdLaunch, &QPushButton::clicked, this, &frmCorvale::LaunchGame);
     connect(ui->optLaunch, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
         if (checked)
@@ -70,8 +72,9 @@ frmCorvale::frmCorvale(Quake2& game, QWidget* parent)
     connect(ui->mnuViewCommandLine, &QAction::triggered, this, &frmCorvale::ViewCommandLine);
     connect(ui->mnuViewConfigFile, &QAction::triggered, this, &frmCorvale::ViewConfigFile);
     connect(ui->mnuViewServerStatus, &QAction::triggered, this, &frmCorvale::ShowServerStatus);
-    connect(ui->mnuViewOptions, &QAction::triggered, this, &frmCorvale::ShowOptions);
-    connect(ui->mnuHelpAbout, &QAction::triggered, this, &frmCorvale::ShowAbout);
+    connect(ui->mnuViewOptions, &QAction::triggered, this,
+            [this] { frmOptions(mOptions, this).exec(); });
+    connect(ui->mnuHelpAbout, &QAction::triggered, this, [this] { frmAbout(this).exec(); });
 
     // A main window has no default button of its own: Enter presses the
     // focused button, or Launch.
@@ -90,10 +93,6 @@ void frmCorvale::Load() {
     mPlacement.ReadSettings(settings);
     mLauncher.ReadSettings(settings);
     mLoaded = true;
-    SetupWindow();
-}
-
-void frmCorvale::SetupWindow() {
     const Result<> loaded = mLauncher.LoadCollections();
     mLists.FillServerList();
     mLists.FillClientList();
@@ -205,10 +204,6 @@ void frmCorvale::ChangeClient() {
     mLists.ClientModel().Changed(row);
 }
 
-void frmCorvale::RemoveClient() {
-    mLists.RemoveSelectedClient();
-}
-
 void frmCorvale::AddServer() {
     if (mLauncher.Type() == Launcher::ClientOnly) {
         const QString address =
@@ -244,10 +239,6 @@ void frmCorvale::ChangeServer() {
     frmServer dialog(mLauncher.Servers().at(row), mGame, mOptions, this);
     dialog.exec();
     mLists.ServerModel().Changed(row);
-}
-
-void frmCorvale::RemoveServer() {
-    mLists.RemoveSelectedServer();
 }
 
 void frmCorvale::PressDefaultButton() {
@@ -337,16 +328,6 @@ void frmCorvale::ShowServerStatus() {
     // Beside the main window rather than over its lists.
     window->move(frameGeometry().topRight() + QPoint(8, 0));
     window->show();
-}
-
-void frmCorvale::ShowOptions() {
-    frmOptions dialog(mOptions, this);
-    dialog.exec();
-}
-
-void frmCorvale::ShowAbout() {
-    frmAbout dialog(this);
-    dialog.exec();
 }
 
 void frmCorvale::closeEvent(QCloseEvent* event) {

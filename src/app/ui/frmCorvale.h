@@ -60,7 +60,6 @@ private:
         qint16 rowAtPress = -1;
     };
 
-    void SetupWindow();
     void ApplyLaunchType();
     void SwitchLaunchType(int type);
     void Unload();
@@ -75,15 +74,11 @@ private:
 
     void AddClient();
     void ChangeClient();
-    void RemoveClient();
     void AddServer();
     void ChangeServer();
-    void RemoveServer();
 
     void ViewCommandLine();
     void ViewConfigFile();
-    void ShowOptions();
-    void ShowAbout();
     void ShowServerStatus();
     void QueryRemoteServers();
     void UpdateStatusCommand();

@@ -47,9 +47,7 @@ void LaunchLists::SwitchLaunchType(int type) {
 }
 
 void LaunchLists::AddRemoteServer(const QString& address) {
-    ServerAddr remote;
-    remote.ID = address;
-    mServerModel.Append(mLauncher.RemoteServers(), remote);
+    mServerModel.Append(mLauncher.RemoteServers(), ServerAddr{address});
     mServers.Select(mServerModel.rowCount() - 1);
 }
 

@@ -29,17 +29,11 @@ struct Fixture {
             {.Game = "ctf", .PlayerMode = ServerConfig::Coop, .MapMode = ServerConfig::NewGame}};
         launcher.RemoteServers() = {{"localhost:27910"}};
     }
-    // Composes the launch for the selections and writes its script.
-    Result<LaunchPlan> Write(int client, int server) {
-        Result<LaunchPlan> plan = launcher.Plan(client, server, defaultServer);
-        if (!plan)
-            return plan;
-        const Result<> written = Launcher::WriteLaunchConfig(*plan);
-        return written ? plan : Result<LaunchPlan>::Failure(written.Error());
+    // The launch for the selections, and its script as text.
+    Result<LaunchPlan> Plan(int client, int server) {
+        return launcher.Plan(client, server, defaultServer);
     }
-    static QString Script(const LaunchPlan& plan) {
-        return QString::fromUtf8(FileBytes(plan.scriptPath));
-    }
+    static QString Script(const LaunchPlan& plan) { return QString::fromUtf8(plan.script); }
 };
 
 } // namespace
@@ -104,11 +98,9 @@ private Q_SLOTS:
         f.game.SetExecutable("q2");
         f.defaultServer.Game = game;
         f.launcher.SetLaunchType(launchType);
-        QTEST(f.launcher.Plan(-1, -1, f.defaultServer)->CommandLine(), "expected");
+        QTEST(f.Plan(-1, -1)->CommandLine(), "expected");
         f.game.SetExecutable("/opt/my games/q2");
-        QVERIFY(f.launcher.Plan(-1, -1, f.defaultServer)
-                    ->CommandLine()
-                    .startsWith("\"/opt/my games/q2\" +"));
+        QVERIFY(f.Plan(-1, -1)->CommandLine().startsWith("\"/opt/my games/q2\" +"));
     }
 
     // Every value in the script reaches the game as one value: on one line,
@@ -143,7 +135,7 @@ private Q_SLOTS:
         f.launcher.RemoteServers() = {{value}};
         f.launcher.SetLaunchType(field == "connect" ? Launcher::ClientOnly
                                                     : Launcher::ListenServer);
-        const Result<LaunchPlan> plan = f.Write(0, 0);
+        const Result<LaunchPlan> plan = f.Plan(0, 0);
         QVERIFY(plan);
         QVERIFY2(f.Script(*plan).split("\r\n").contains(expected), qPrintable(f.Script(*plan)));
     }
@@ -183,7 +175,7 @@ private Q_SLOTS:
         QFETCH(QString, folder);
         Fixture f;
         f.launcher.SetLaunchType(launchType);
-        const Result<LaunchPlan> plan = f.Write(client, server);
+        const Result<LaunchPlan> plan = f.Plan(client, server);
         QVERIFY(plan);
         QCOMPARE(plan->scriptPath, f.install.Absolute(folder + "/Corvale.cfg"));
         QTEST(f.Script(*plan), "expected");
@@ -240,17 +232,16 @@ private Q_SLOTS:
         f.game.SetExecutable(program);
         expected.replace("~", home.path());
 
-        const Result<LaunchPlan> written = f.Write(-1, -1);
+        const Result<LaunchPlan> plan = f.Plan(-1, -1);
         QCOMPARE(FileBytes(f.install.Absolute("ctf/Corvale.cfg")), QByteArray("old"));
         QVERIFY(!QFile::exists(f.install.Absolute("baseq2/Corvale.cfg")));
         if (expected.startsWith('!')) {
-            QVERIFY2(!written && written.Error().contains(expected.mid(1)),
-                     qPrintable(written.Error()));
+            QVERIFY2(!plan && plan.Error().contains(expected.mid(1)), qPrintable(plan.Error()));
             return;
         }
-        QVERIFY2(written, qPrintable(written.Error()));
-        QCOMPARE(written->scriptPath, expected);
-        QVERIFY(f.Script(*written).startsWith("exec default.cfg\r\n"));
+        QVERIFY2(plan, qPrintable(plan.Error()));
+        QCOMPARE(plan->scriptPath, expected);
+        QVERIFY(f.Script(*plan).startsWith("exec default.cfg\r\n"));
     }
 
     // A game folder or script name that the game's console would split
@@ -275,8 +266,8 @@ private Q_SLOTS:
         mSettings.SetRaw("Settings/LaunchConfig", script);
         Fixture f;
         f.launcher.Servers()[0].Game = game;
-        const Result<LaunchPlan> written = f.Write(0, 0);
-        QVERIFY2(!written && written.Error().contains(named), qPrintable(written.Error()));
+        const Result<LaunchPlan> plan = f.Plan(0, 0);
+        QVERIFY2(!plan && plan.Error().contains(named), qPrintable(plan.Error()));
         QVERIFY(QDir(f.install.Absolute("baseq2")).isEmpty());
         QCOMPARE(FileBytes(f.install.Absolute("ctf/Corvale.cfg")), QByteArray("old"));
     }

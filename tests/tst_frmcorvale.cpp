@@ -202,10 +202,11 @@ private Q_SLOTS:
     }
 
     // A failed launch says why and keeps the window; the game never runs on a
-    // script that could not be written.
+    // script that could not be written. A viewer that cannot start says so.
     void launchFailureKeepsTheWindow() {
         mSettings.SetRaw("Options/Executable", "missing");
         mSettings.SetRaw("Options/CloseOnLaunch", "True");
+        mSettings.SetRaw("Options/Viewer", "no-such-viewer");
         Start();
         ScriptedPrompts prompts;
         ChooseLaunchType(2);
@@ -222,6 +223,8 @@ private Q_SLOTS:
                                                "missing\nWorking directory: " + mInstall->Path() +
                                                "\nReason: No such file or directory");
         QVERIFY(mWindow->isVisible());
+        Find<QAction>("mnuViewConfigFile")->trigger();
+        QCOMPARE(prompts.messages.value(2), "Could not open text viewer");
     }
 
     void closeOnLaunchStoresEverything() {

@@ -103,11 +103,11 @@ long StatusKibibytes(const char* key) {
 }
 
 void Fill(Launcher& launcher, int count) {
-    launcher.mClients.reserve(count);
-    launcher.mServers.reserve(count);
-    launcher.mRemoteServers.reserve(count);
+    launcher.Clients().reserve(count);
+    launcher.Servers().reserve(count);
+    launcher.RemoteServers().reserve(count);
     for (int i = 0; i < count; ++i) {
-        launcher.mClients.push_back(
+        launcher.Clients().push_back(
             {QStringLiteral("Player %1").arg(i), QStringLiteral("player%1.cfg").arg(i)});
         ServerConfig server;
         server.ID = QStringLiteral("Server %1, the \"big\" one").arg(i);
@@ -118,14 +118,14 @@ void Fill(Launcher& launcher, int count) {
         server.MapMode = ServerConfig::SpecificMap;
         server.MapName = QStringLiteral("q2dm%1").arg(i % 8 + 1);
         server.ExtraCommands = QStringLiteral("say \"welcome\"\r\nset sv_gravity %1").arg(i);
-        launcher.mServers.push_back(server);
-        launcher.mRemoteServers.push_back(
+        launcher.Servers().push_back(server);
+        launcher.RemoteServers().push_back(
             {QStringLiteral("10.0.%1.%2:27910").arg(i / 256).arg(i % 256)});
     }
 }
 
 QStringList RecordFiles(const Launcher& launcher) {
-    return {launcher.mClientFile, launcher.mServerFile, launcher.mRemoteServerFile};
+    return {launcher.Files().clients, launcher.Files().servers, launcher.Files().remoteServers};
 }
 
 // How far loading the files raises the peak memory of a fresh process.
@@ -138,8 +138,8 @@ int ReportLoadPeak(Launcher& launcher) {
     const long before = StatusKibibytes("VmRSS");
     (void)launcher.LoadCollections();
     std::printf("  peak RSS while loading %zu records: +%ld KiB\n\n",
-                launcher.mClients.size() + launcher.mServers.size() +
-                    launcher.mRemoteServers.size(),
+                launcher.Clients().size() + launcher.Servers().size() +
+                    launcher.RemoteServers().size(),
                 StatusKibibytes("VmHWM") - before);
     return 0;
 }
@@ -159,9 +159,9 @@ int main(int argc, char* argv[]) {
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
     Quake2 game;
     Launcher launcher(game);
-    launcher.mClientFile = QDir(folder).filePath(QStringLiteral("cvclients.dat"));
-    launcher.mServerFile = QDir(folder).filePath(QStringLiteral("cvservers.dat"));
-    launcher.mRemoteServerFile = QDir(folder).filePath(QStringLiteral("cvremotes.dat"));
+    launcher.SetFiles({QDir(folder).filePath(QStringLiteral("cvclients.dat")),
+                       QDir(folder).filePath(QStringLiteral("cvservers.dat")),
+                       QDir(folder).filePath(QStringLiteral("cvremotes.dat"))});
     if (loadPeak)
         return ReportLoadPeak(launcher);
 
@@ -188,9 +188,9 @@ int main(int argc, char* argv[]) {
         "Load of 3 x 10,000 records vs a raw read of the same bytes", "<= 10x", 10, repetitions,
         [&] {
             // As at start-up: no records to drop first.
-            launcher.mClients = {};
-            launcher.mServers = {};
-            launcher.mRemoteServers = {};
+            launcher.Clients() = {};
+            launcher.Servers() = {};
+            launcher.RemoteServers() = {};
         },
         [&] { (void)launcher.LoadCollections(); },
         [&] {
@@ -211,9 +211,9 @@ int main(int argc, char* argv[]) {
         repetitions,
         [&] {
             const QString mark = QString::number(++generation);
-            launcher.mClients.front().ID = mark;
-            launcher.mServers.front().ID = mark;
-            launcher.mRemoteServers.front().ID = mark;
+            launcher.Clients().front().ID = mark;
+            launcher.Servers().front().ID = mark;
+            launcher.RemoteServers().front().ID = mark;
         },
         [&] { (void)launcher.SaveCollections(); },
         [&] {

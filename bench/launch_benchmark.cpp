@@ -127,11 +127,12 @@ int main(int argc, char* argv[]) {
         Settle();
         QElapsedTimer timer;
         timer.start();
-        const bool written = window.State().WriteLaunchConfig(-1, -1, defaultServer).Ok();
+        const Result<LaunchPlan> plan = window.State().Plan(-1, -1, defaultServer);
+        const bool written = plan && Launcher::WriteLaunchConfig(*plan).Ok();
         script.push_back(timer.nsecsElapsed() / 1e6);
         Settle();
         timer.restart();
-        const bool started = window.State().Launch().Ok();
+        const bool started = written && Quake2::Launch(*plan).Ok();
         start.push_back(timer.nsecsElapsed() / 1e6);
         if (!written || !started) {
             std::fprintf(stderr, "a launch did not start\n");

@@ -90,24 +90,25 @@ struct Setup {
         QDir(dir.path()).mkpath(QStringLiteral("work"));
         Quake2 game;
         Launcher launcher(game);
-        launcher.mClientFile = dir.filePath(QStringLiteral("work/cvclients.dat"));
-        launcher.mServerFile = dir.filePath(QStringLiteral("work/cvservers.dat"));
-        launcher.mRemoteServerFile = dir.filePath(QStringLiteral("work/cvremotes.dat"));
+        launcher.SetFiles({dir.filePath(QStringLiteral("work/cvclients.dat")),
+                           dir.filePath(QStringLiteral("work/cvservers.dat")),
+                           dir.filePath(QStringLiteral("work/cvremotes.dat"))});
         for (int i = 0; i < records; ++i) {
-            launcher.mClients.push_back(
+            launcher.Clients().push_back(
                 {QStringLiteral("Player %1").arg(i), QStringLiteral("player%1.cfg").arg(i)});
             ServerConfig server;
             server.ID = QStringLiteral("Server %1").arg(i);
-            launcher.mServers.push_back(server);
-            launcher.mRemoteServers.push_back(
+            launcher.Servers().push_back(server);
+            launcher.RemoteServers().push_back(
                 {QStringLiteral("127.0.%1.%2:27910").arg(i / 256).arg(i % 256)});
         }
-        if (!launcher.SaveCollections().isEmpty())
+        if (!launcher.SaveCollections())
             qFatal("could not write the record files");
         QSettings settings(SettingsFile(), QSettings::IniFormat);
-        settings.setValue(QStringLiteral("Settings/ClientFile"), launcher.mClientFile);
-        settings.setValue(QStringLiteral("Settings/ServerFile"), launcher.mServerFile);
-        settings.setValue(QStringLiteral("Settings/RemoteServerFile"), launcher.mRemoteServerFile);
+        settings.setValue(QStringLiteral("Settings/ClientFile"), launcher.Files().clients);
+        settings.setValue(QStringLiteral("Settings/ServerFile"), launcher.Files().servers);
+        settings.setValue(QStringLiteral("Settings/RemoteServerFile"),
+                          launcher.Files().remoteServers);
     }
     QString SettingsFolder() const { return dir.filePath(QStringLiteral("config/Corvale")); }
     QString SettingsFile() const { return SettingsFolder() + QStringLiteral("/Corvale.conf"); }

@@ -270,7 +270,7 @@ private Q_SLOTS:
         }
         QCOMPARE(prompts.messages, QStringList(2, "Quake2 executable does not exist"));
         SettingsStore stored;
-        records.options.Save(stored);
+        records.options.WriteSettings(stored);
         QVERIFY(stored.Save().Ok());
         QCOMPARE(records.settings.Raw("Options/Path"), records.installation.Path());
         QCOMPARE(records.settings.Raw("Options/Executable"), "missing");
@@ -323,7 +323,6 @@ private Q_SLOTS:
         const bool ok = button == QLatin1String("cmdOK");
         Records records;
         records.picture.ImageFile = QStringLiteral("old.png");
-        records.picture.OK = true; // left from an earlier showing
         ScriptedPrompts prompts;
         prompts.fileAnswers << QStringLiteral("/pictures/new picture.bmp");
         frmRandomPicture dialog(records.picture);
@@ -336,7 +335,7 @@ private Q_SLOTS:
         QVERIFY(!dialog.isVisible());
         QCOMPARE(records.picture.ImageFile, ok ? "/pictures/new picture.bmp" : "old.png");
         QCOMPARE(records.picture.StretchToFit, ok);
-        QCOMPARE(records.picture.OK, ok);
+        QCOMPARE(dialog.result(), ok ? QDialog::Accepted : QDialog::Rejected);
         QCOMPARE(prompts.fileFilters, QStringList{kPictureFilter});
     }
 

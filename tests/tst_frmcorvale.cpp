@@ -1,5 +1,7 @@
 #include "app/Launcher.h"
+#include "app/ui/Main.h"
 #include "app/ui/frmCorvale.h"
+#include "common/RecordWriter.h"
 #include "game/Quake2.h"
 #include "support/FakeGameServers.h"
 #include "support/LayoutCheck.h"
@@ -125,7 +127,7 @@ private Q_SLOTS:
     void addingEntries() {
         Start();
         AddServer("ffa");
-        QCOMPARE(mWindow->State().mServers.at(0).ServerName, QStringLiteral("noname"));
+        QCOMPARE(mWindow->State().Servers().at(0).ServerName, QStringLiteral("noname"));
         QCOMPARE(Selected(Servers()), 0);
         // Removing an entry selects the one that takes its place.
         AddServer("ctf");
@@ -138,13 +140,13 @@ private Q_SLOTS:
 
         WhenDialogOpens([](QDialog* dialog) { Press(dialog, "cmdCancel"); });
         Press(mWindow.get(), "cmdClientAdd");
-        QVERIFY(mWindow->State().mClients.empty());
+        QVERIFY(mWindow->State().Clients().empty());
 
         ChooseLaunchType(2);
         AddRemote("127.0.0.1:27910");
         AddRemote("");
         QCOMPARE(Entries(Servers()), QStringList{"127.0.0.1:27910"});
-        QCOMPARE(mWindow->State().mServers.size(), size_t(2));
+        QCOMPARE(mWindow->State().Servers().size(), size_t(2));
     }
 
     // In client-only mode each remote server shows its last status as a
@@ -179,7 +181,7 @@ private Q_SLOTS:
     void launchSettlesAPendingDeselect() {
         Start();
         AddServer("ctf");
-        mWindow->State().mServers[0].Game = "ctf";
+        mWindow->State().Servers()[0].Game = "ctf";
         mWindow->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(mWindow.get()));
         ScriptedPrompts prompts;
@@ -200,26 +202,29 @@ private Q_SLOTS:
     }
 
     // A failed launch says why and keeps the window; the game never runs on a
-    // script that could not be written.
+    // script that could not be written. A viewer that cannot start says so.
     void launchFailureKeepsTheWindow() {
         mSettings.SetRaw("Options/Executable", "missing");
         mSettings.SetRaw("Options/CloseOnLaunch", "True");
+        mSettings.SetRaw("Options/Viewer", "no-such-viewer");
         Start();
         ScriptedPrompts prompts;
         ChooseLaunchType(2);
-        Press(mWindow.get(), "cmdLaunch");
         // The game never runs on a script that could not be written.
-        mWindow->mOptions->Apply(mInstall->Path(), "quake2", {}, true);
         QDir(mInstall->Absolute("baseq2")).removeRecursively();
         Press(mWindow.get(), "cmdLaunch");
-        QCOMPARE(prompts.messages.value(0), "Could not launch Quake2");
-        QCOMPARE(prompts.details.value(0), "Program: " + mInstall->Path() +
-                                               "missing\nWorking directory: " + mInstall->Path() +
-                                               "\nReason: No such file or directory");
-        QVERIFY(prompts.messages.value(1).startsWith("The launch config script " +
+        mInstall->AddDirectory("baseq2");
+        Press(mWindow.get(), "cmdLaunch");
+        QVERIFY(prompts.messages.value(0).startsWith("The launch config script " +
                                                      mInstall->Absolute("baseq2/Corvale.cfg") +
                                                      " could not be written: "));
+        QCOMPARE(prompts.messages.value(1), "Could not launch Quake2");
+        QCOMPARE(prompts.details.value(1), "Program: " + mInstall->Path() +
+                                               "missing\nWorking directory: " + mInstall->Path() +
+                                               "\nReason: No such file or directory");
         QVERIFY(mWindow->isVisible());
+        Find<QAction>("mnuViewConfigFile")->trigger();
+        QCOMPARE(prompts.messages.value(2), "Could not open text viewer");
     }
 
     void closeOnLaunchStoresEverything() {
@@ -238,33 +243,60 @@ private Q_SLOTS:
         QCOMPARE(mSettings.Raw("Settings/ClientIndex"), QStringLiteral("0"));
     }
 
-    // The command line is shown without writing the script; the script view
-    // writes it and hands its path to the viewer as one argument.
-    void previews() {
-        const QString script = mInstall->Absolute("baseq2/my x +!touch y.cfg");
-        mSettings.SetRaw("Settings/LaunchConfig", "my x +!touch y.cfg");
-        mInstall->InstallGame("my viewer");
-        mSettings.SetRaw("Options/Viewer", mInstall->Absolute("my viewer"));
-        Start();
-        AddServer("ctf");
-        mWindow->State().mServers[0].Game = "ctf";
-        ScriptedPrompts prompts;
-        Find<QAction>("mnuViewCommandLine")->trigger();
-        QCOMPARE(prompts.messages,
-                 QStringList{"quake2 +set game ctf +exec \"my x +!touch y.cfg\""});
-        QVERIFY(!QFile::exists(script));
+    // The Launch button, the command line's launch and the two previews
+    // take one and the same launch for every launch type: the program, its
+    // arguments, its working directory and the script. The command line is
+    // shown without writing the script; the viewer gets the script's path as
+    // one argument (the substitute game stands in for it).
+    void everyCommandTakesTheSameLaunch_data() {
+        QTest::addColumn<int>("launchType");
+        QTest::newRow("dedicated") << 0;
+        QTest::newRow("listen") << 1;
+        QTest::newRow("client only") << 2;
+    }
+    void everyCommandTakesTheSameLaunch() {
+        QFETCH(int, launchType);
+        RecordWriter servers, clients, remotes;
+        ServerConfig{
+            .ID = "ctf", .Game = "ctf", .MapMode = ServerConfig::SpecificMap, .MapName = "q2dm1"}
+            .SaveToFile(servers);
+        UserProfile{"me", "me.cfg"}.SaveToFile(clients);
+        ServerAddr{"127.0.0.1:27910"}.SaveToFile(remotes);
+        mInstall->AddFile("cvservers.dat", servers.Bytes());
+        mInstall->AddFile("cvclients.dat", clients.Bytes());
+        mInstall->AddFile("cvremotes.dat", remotes.Bytes());
+        mInstall->AddDirectory("ctf");
+        for (const char* key : {"ServerIndex", "ClientIndex", "RemoteServerIndex"})
+            mSettings.SetRaw(QStringLiteral("Settings/") + key, "0");
+        mSettings.SetRaw("Settings/LaunchType", QString::number(launchType));
+        mSettings.SetRaw("Settings/LaunchConfig", "my x.cfg");
+        mSettings.SetRaw("Options/Viewer", mInstall->Absolute("quake2"));
         CurrentDirectoryGuard guard;
         QDir::setCurrent(mInstall->Path());
-        Find<QAction>("mnuViewConfigFile")->trigger();
-        QCOMPARE(mInstall->GameLog(),
-                 QStringList({"cwd=" + QDir(mInstall->Path()).canonicalPath(), "arg=" + script}));
-
-        mWindow->mOptions->Apply(mInstall->Path(), "quake2", "no-such-viewer", false);
-        Find<QAction>("mnuViewConfigFile")->trigger();
-        QCOMPARE(prompts.messages.last(), QStringLiteral("Could not open text viewer"));
-        QCOMPARE(prompts.details.last(), "Viewer: no-such-viewer\nFile: " + script +
-                                             "\nReason: No such file or directory\n\n"
-                                             "The viewer can be changed under View > Options.");
+        const QString script = mInstall->Absolute("baseq2/my x.cfg");
+        // What the started program recorded, and the script it found.
+        const auto run = [&](const std::function<void()>& command) {
+            QFile::remove(mInstall->Absolute("fakegame.log"));
+            QFile::remove(script);
+            command();
+            return std::pair(mInstall->GameLog(), FileBytes(script));
+        };
+        ScriptedPrompts prompts;
+        int status = -1;
+        const auto launched = run([&status] { status = Main(*qApp, StartMode::LaunchOnly); });
+        QCOMPARE(status, 0);
+        QVERIFY(launched.second.contains("map q2dm1") || launchType == 2);
+        Start();
+        QCOMPARE(run([this] { Press(mWindow.get(), "cmdLaunch"); }), launched);
+        QCOMPARE(
+            run([this] { Find<QAction>("mnuViewConfigFile")->trigger(); }),
+            std::pair(QStringList({launched.first.first(), "arg=" + script}), launched.second));
+        QFile::remove(script);
+        Find<QAction>("mnuViewCommandLine")->trigger();
+        QVERIFY(!QFile::exists(script));
+        const QStringList arguments =
+            launched.first.mid(1).replaceInStrings(QRegularExpression("^arg="), "");
+        QCOMPARE(prompts.messages, QStringList{CommandLineText("quake2", arguments)});
     }
 
     // Each launch type shows its own list and frames, all captions whole. A

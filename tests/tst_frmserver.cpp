@@ -268,6 +268,15 @@ private Q_SLOTS:
         QCOMPARE(Entries(subgames->view()), QStringList({"baseq2", "ctf", "Zaero", "zmod"}));
         QCOMPARE(subgames->currentText(), "ctf");
         QCOMPARE(Entries(maps), QStringList({"B", "c"}));
+        // A list file that cannot be read is reported, not shown as empty.
+        QVERIFY(QFile::link("/proc/self/mem", setup.installation.Absolute("ctf/dm.txt")));
+        ScriptedPrompts prompts;
+        dialog.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        Retype(Find<QComboBox>(&dialog, "cboMapList"), "dm.txt");
+        maps->setFocus();
+        QCOMPARE(prompts.messages.size(), 1);
+        QVERIFY(prompts.messages.first().startsWith("The map list "));
     }
 };
 

@@ -123,7 +123,9 @@ private Q_SLOTS:
         quake2.SetPath(installation.Path() + pathSuffix);
         quake2.SetExecutable(executable.replace("%1", installation.Path()));
         const QStringList arguments = {"+set", "game", "my möd", "+exec", "a \"b\";c.cfg", ""};
-        const Result<> started = quake2.Launch(arguments);
+        const Result<> started = Quake2::Launch({.program = quake2.ProgramPath(),
+                                                 .arguments = arguments,
+                                                 .workingDirectory = quake2.Path()});
         QCOMPARE(QDir::currentPath(), startDirectory);
         if (!reason.isEmpty()) {
             QVERIFY2(!started && started.Error().contains(reason), qPrintable(started.Error()));

@@ -23,12 +23,17 @@ struct Fixture {
         game.SetExecutable(QStringLiteral("quake2"));
         install.AddDirectory("baseq2");
         install.AddFile("ctf/Corvale.cfg", "old");
-        launcher.mClients = {{"me", "my.cfg"}, {"plain", ""}};
-        launcher.mServers = {
+        launcher.ReadSettings(SettingsStore());
+        launcher.Clients() = {{"me", "my.cfg"}, {"plain", ""}};
+        launcher.Servers() = {
             {.Game = "ctf", .PlayerMode = ServerConfig::Coop, .MapMode = ServerConfig::NewGame}};
-        launcher.mRemoteServers = {{"localhost:27910"}};
+        launcher.RemoteServers() = {{"localhost:27910"}};
     }
-    QString Script() const { return QString::fromUtf8(FileBytes(launcher.LaunchConfigPath())); }
+    // The launch for the selections, and its script as text.
+    Result<LaunchPlan> Plan(int client, int server) {
+        return launcher.Plan(client, server, defaultServer);
+    }
+    static QString Script(const LaunchPlan& plan) { return QString::fromUtf8(plan.script); }
 };
 
 } // namespace
@@ -57,8 +62,10 @@ private Q_SLOTS:
             mSettings.SetRaw("Settings/ClientFile", "");
         }
         Quake2 game;
+        Launcher launcher(game);
         SettingsStore settings;
-        Launcher(game).WriteSettings(settings);
+        launcher.ReadSettings(settings);
+        launcher.WriteSettings(settings);
         QVERIFY(settings.Save().Ok());
         QCOMPARE(mSettings.Raw("Settings/LaunchType"), values[2]);
         QCOMPARE(mSettings.Raw("Settings/ClientIndex"), values[3]);
@@ -81,21 +88,19 @@ private Q_SLOTS:
                                      << "q2 +exec Corvale.cfg";
         QTest::newRow("dedicated, base game") << 0 << ""
                                               << "q2 +set dedicated 1 +exec Corvale.cfg";
-        QTest::newRow("blanks and quotes")
-            << 1 << "my \"best\" mod"
-            << "q2 +set game \"my \\\"best\\\" mod\" +exec Corvale.cfg";
+        QTest::newRow("blanks") << 1 << "my mod"
+                                << "q2 +set game \"my mod\" +exec Corvale.cfg";
     }
     void commandLine() {
         QFETCH(int, launchType);
         QFETCH(QString, game);
-        Quake2 quake;
-        quake.SetExecutable("q2");
-        quake.SetGame(game);
-        Launcher launcher(quake);
-        launcher.SetLaunchType(launchType);
-        QTEST(launcher.CommandLine(), "expected");
-        quake.SetExecutable("/opt/my games/q2");
-        QVERIFY(launcher.CommandLine().startsWith("\"/opt/my games/q2\" +"));
+        Fixture f;
+        f.game.SetExecutable("q2");
+        f.defaultServer.Game = game;
+        f.launcher.SetLaunchType(launchType);
+        QTEST(f.Plan(-1, -1)->CommandLine(), "expected");
+        f.game.SetExecutable("/opt/my games/q2");
+        QVERIFY(f.Plan(-1, -1)->CommandLine().startsWith("\"/opt/my games/q2\" +"));
     }
 
     // Every value in the script reaches the game as one value: on one line,
@@ -123,15 +128,16 @@ private Q_SLOTS:
         QFETCH(QString, value);
         QFETCH(QString, expected);
         Fixture f;
-        f.launcher.mClients[0].ConfigFile = field == "exec" ? value : "my.cfg";
-        f.launcher.mServers = {{.ServerName = field == "hostname" ? value : "noname",
-                                .MapMode = ServerConfig::SpecificMap,
-                                .MapName = field == "map" ? value : "q2dm1"}};
-        f.launcher.mRemoteServers = {{value}};
+        f.launcher.Clients()[0].ConfigFile = field == "exec" ? value : "my.cfg";
+        f.launcher.Servers() = {{.ServerName = field == "hostname" ? value : "noname",
+                                 .MapMode = ServerConfig::SpecificMap,
+                                 .MapName = field == "map" ? value : "q2dm1"}};
+        f.launcher.RemoteServers() = {{value}};
         f.launcher.SetLaunchType(field == "connect" ? Launcher::ClientOnly
                                                     : Launcher::ListenServer);
-        QVERIFY(f.launcher.WriteLaunchConfig(0, 0, f.defaultServer));
-        QVERIFY2(f.Script().split("\r\n").contains(expected), qPrintable(f.Script()));
+        const Result<LaunchPlan> plan = f.Plan(0, 0);
+        QVERIFY(plan);
+        QVERIFY2(f.Script(*plan).split("\r\n").contains(expected), qPrintable(f.Script(*plan)));
     }
 
     // The second profile has no config file; the server is coop in "ctf",
@@ -169,9 +175,10 @@ private Q_SLOTS:
         QFETCH(QString, folder);
         Fixture f;
         f.launcher.SetLaunchType(launchType);
-        QVERIFY(f.launcher.WriteLaunchConfig(client, server, f.defaultServer));
-        QCOMPARE(f.launcher.LaunchConfigPath(), f.install.Absolute(folder + "/Corvale.cfg"));
-        QTEST(f.Script(), "expected");
+        const Result<LaunchPlan> plan = f.Plan(client, server);
+        QVERIFY(plan);
+        QCOMPARE(plan->scriptPath, f.install.Absolute(folder + "/Corvale.cfg"));
+        QTEST(f.Script(*plan), "expected");
     }
 
     // A game folder that cannot be written (a game installed by the system):
@@ -225,17 +232,16 @@ private Q_SLOTS:
         f.game.SetExecutable(program);
         expected.replace("~", home.path());
 
-        const Result<> written = f.launcher.WriteLaunchConfig(-1, -1, f.defaultServer);
+        const Result<LaunchPlan> plan = f.Plan(-1, -1);
         QCOMPARE(FileBytes(f.install.Absolute("ctf/Corvale.cfg")), QByteArray("old"));
         QVERIFY(!QFile::exists(f.install.Absolute("baseq2/Corvale.cfg")));
         if (expected.startsWith('!')) {
-            QVERIFY2(!written && written.Error().contains(expected.mid(1)),
-                     qPrintable(written.Error()));
+            QVERIFY2(!plan && plan.Error().contains(expected.mid(1)), qPrintable(plan.Error()));
             return;
         }
-        QVERIFY2(written, qPrintable(written.Error()));
-        QCOMPARE(f.launcher.LaunchConfigPath(), expected);
-        QVERIFY(f.Script().startsWith("exec default.cfg\r\n"));
+        QVERIFY2(plan, qPrintable(plan.Error()));
+        QCOMPARE(plan->scriptPath, expected);
+        QVERIFY(f.Script(*plan).startsWith("exec default.cfg\r\n"));
     }
 
     // A game folder or script name that the game's console would split
@@ -257,11 +263,11 @@ private Q_SLOTS:
         QFETCH(QString, game);
         QFETCH(QString, script);
         QFETCH(QString, named);
+        mSettings.SetRaw("Settings/LaunchConfig", script);
         Fixture f;
-        f.launcher.mServers[0].Game = game;
-        f.launcher.mLaunchConfig = script;
-        const Result<> written = f.launcher.WriteLaunchConfig(0, 0, f.defaultServer);
-        QVERIFY2(!written && written.Error().contains(named), qPrintable(written.Error()));
+        f.launcher.Servers()[0].Game = game;
+        const Result<LaunchPlan> plan = f.Plan(0, 0);
+        QVERIFY2(!plan && plan.Error().contains(named), qPrintable(plan.Error()));
         QVERIFY(QDir(f.install.Absolute("baseq2")).isEmpty());
         QCOMPARE(FileBytes(f.install.Absolute("ctf/Corvale.cfg")), QByteArray("old"));
     }
@@ -306,16 +312,17 @@ private Q_SLOTS:
 
         Quake2 game;
         Launcher launcher(game);
-        const QStringList problems = launcher.LoadCollections();
-        QCOMPARE(problems.size(), problem.isEmpty() ? 0 : 1);
-        QVERIFY(problems.join("").contains(problem));
-        QTEST(int(launcher.mClients.size()), "loaded");
-        QVERIFY(launcher.mServers.empty());
+        launcher.ReadSettings(SettingsStore());
+        const Result<> loaded = launcher.LoadCollections();
+        QCOMPARE(loaded.Ok(), problem.isEmpty());
+        QVERIFY(loaded.Error().contains(problem));
+        QTEST(int(launcher.Clients().size()), "loaded");
+        QVERIFY(launcher.Servers().empty());
         if (kind != "unchanged") {
-            launcher.mClients.push_back({"new", ""});
-            launcher.mServers.emplace_back();
+            launcher.Clients().push_back({"new", ""});
+            launcher.Servers().emplace_back();
         }
-        QCOMPARE(launcher.SaveCollections(), QStringList());
+        QVERIFY(launcher.SaveCollections());
         const QFileInfo after(path);
         QCOMPARE(after.isFile(), kind != "fifo");
         if (rewritten)
@@ -333,8 +340,7 @@ private Q_SLOTS:
         qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
         for (const char* start : {"/proc/1", "/"}) {
             QVERIFY(QDir::setCurrent(start));
-            Quake2 game;
-            const QString file = Launcher(game).mRemoteServerFile;
+            const QString file = SettingsStore().Read(Setting::RemoteServerFile);
             QCOMPARE(QFileInfo(file).fileName(), "cvremotes.dat");
             QVERIFY2(file.startsWith(data.path() + "/"), start);
             QVERIFY(QFileInfo(QFileInfo(file).path()).isDir());
@@ -347,9 +353,9 @@ private Q_SLOTS:
     // first when the last went, nothing when none is left.
     void listsFollowTheLaunchType() {
         Fixture f;
-        f.launcher.mServers.resize(3);
-        f.launcher.mClients.push_back({"three", ""});
-        f.launcher.mServerIndex = 3; // past the end: the list's file was replaced
+        f.launcher.Servers().resize(3);
+        f.launcher.Clients().push_back({"three", ""});
+        f.launcher.SavedSelections().server = 3; // past the end: the list's file was replaced
         LaunchLists lists(f.launcher);
         lists.FillServerList();
         lists.FillClientList();
@@ -368,8 +374,8 @@ private Q_SLOTS:
         QCOMPARE(lists.ServerModel().rowCount(), 3);
         QCOMPARE(lists.Servers().Selected(), qint16(1));
         lists.SaveSelections();
-        QCOMPARE(QList<int>({f.launcher.mServerIndex, f.launcher.mRemoteServerIndex,
-                             f.launcher.mClientIndex}),
+        const Launcher::Selections saved = f.launcher.SavedSelections();
+        QCOMPARE(QList<int>({saved.server, saved.remoteServer, saved.client}),
                  QList<int>({1, 0, 2}));
 
         // A selection cancels a pending deselection (a click on the selected entry).
@@ -381,7 +387,7 @@ private Q_SLOTS:
             lists.RemoveSelectedClient();
             QCOMPARE(lists.Clients().Selected(), qint16(selected));
             QStringList ids;
-            for (const UserProfile& client : f.launcher.mClients)
+            for (const UserProfile& client : f.launcher.Clients())
                 ids << client.ID;
             QCOMPARE(ids, left);
             QCOMPARE(lists.ClientModel().rowCount(), left.size());

@@ -63,25 +63,20 @@ struct RecordFiles {
     Quake2 game;
     Launcher launcher{game};
 
-    RecordFiles() {
-        launcher.mClientFile = Path(Profile);
-        launcher.mServerFile = Path(Server);
-        launcher.mRemoteServerFile = Path(Address);
-    }
+    RecordFiles() { launcher.SetFiles({Path(Profile), Path(Server), Path(Address)}); }
     QString Path(int kind) const {
         const char* names[] = {"cvservers.dat", "cvclients.dat", "cvremotes.dat"};
         return folder.Absolute(names[kind]);
     }
-    // Loads every file after giving the file of that kind these bytes;
-    // returns the problems reported.
-    QStringList Load(int kind, const QByteArray& bytes) {
+    // Loads every file after giving the file of that kind these bytes.
+    Result<> Load(int kind, const QByteArray& bytes) {
         folder.AddFile(QFileInfo(Path(kind)).fileName(), bytes);
         return launcher.LoadCollections();
     }
-    QList<QStringList> Loaded(int kind) const {
+    QList<QStringList> Loaded(int kind) {
         if (kind == Server)
-            return Fields(launcher.mServers);
-        return kind == Profile ? Fields(launcher.mClients) : Fields(launcher.mRemoteServers);
+            return Fields(launcher.Servers());
+        return kind == Profile ? Fields(launcher.Clients()) : Fields(launcher.RemoteServers());
     }
 };
 
@@ -142,9 +137,9 @@ private Q_SLOTS:
         QFETCH(QByteArray, bytes);
         QFETCH(QStringList, fields);
         RecordFiles files;
-        QCOMPARE(files.Load(kind, bytes + bytes), QStringList());
+        QVERIFY(files.Load(kind, bytes + bytes));
         QCOMPARE(files.Loaded(kind), QList<QStringList>({fields, fields}));
-        QCOMPARE(files.launcher.SaveCollections(), QStringList());
+        QVERIFY(files.launcher.SaveCollections());
         QCOMPARE(FileBytes(files.Path(kind)), bytes + bytes);
         // A new record holds the defaults.
         ServerConfig fresh;
@@ -182,20 +177,20 @@ private Q_SLOTS:
         for (int size : {20000, 100}) {
             RecordFiles files;
             const QByteArray old = "\"kept\"\r\n\"\"\r\n";
-            files.Load(Profile, old);
-            files.launcher.mClients.push_back({QString(size, u'x'), QString(size, u'x')});
+            QVERIFY(files.Load(Profile, old));
+            files.launcher.Clients().push_back({QString(size, u'x'), QString(size, u'x')});
             files.folder.AddFile("baseq2/Corvale.cfg", old);
             files.game.SetPath(files.folder.Path());
-            QStringList problems;
-            bool launched = true;
+            const Result<LaunchPlan> plan = files.launcher.Plan(1, -1, ServerConfig());
+            QVERIFY(plan);
+            Result<> saved, launched;
             {
                 FileSizeLimit limit(old.size() + 1);
-                problems = files.launcher.SaveCollections();
-                launched = files.launcher.WriteLaunchConfig(1, -1, ServerConfig()).Ok();
+                saved = files.launcher.SaveCollections();
+                launched = Launcher::WriteLaunchConfig(*plan);
             }
             QCOMPARE(FileBytes(files.Path(Profile)), old);
-            QCOMPARE(problems.size(), 1);
-            QVERIFY(problems.first().contains(files.Path(Profile)));
+            QVERIFY(saved.Error().contains(files.Path(Profile)));
             QVERIFY(!launched);
             QCOMPARE(FileBytes(files.folder.Absolute("baseq2/Corvale.cfg")), old);
             QCOMPARE(QDir(files.folder.Absolute("baseq2")).entryList(QDir::Files),
@@ -256,10 +251,9 @@ private Q_SLOTS:
         RecordFiles files;
         const QByteArray first = kDeathmatchRecord.chopped(4) + "\"say a\r\nsay b\"\r\n";
         const QByteArray damaged = QByteArray(kDeathmatchRecord).replace(from, to);
-        const QStringList problems = files.Load(Server, first + damaged);
+        const Result<> loaded = files.Load(Server, first + damaged);
         QCOMPARE(files.Loaded(Server).size(), 1);
-        QCOMPARE(problems.size(), 1);
-        QVERIFY2(problems.first().contains(error), qPrintable(problems.first()));
+        QVERIFY2(loaded.Error().contains(error), qPrintable(loaded.Error()));
         QCOMPARE(FileBytes(files.Path(Server) + ".bak"), first + damaged);
     }
 
@@ -310,7 +304,7 @@ private Q_SLOTS:
         QFETCH(ServerConfig, record);
         QFETCH(QStringList, lines);
         ScriptWriter script;
-        record.WriteToConfigFile(script, Quake2());
+        QVERIFY(record.WriteToConfigFile(script, Quake2()));
         QCOMPARE(script.Bytes(), (lines.join("\r\n") + "\r\n").toUtf8());
     }
 
@@ -366,17 +360,33 @@ private Q_SLOTS:
         Quake2 quake2;
         quake2.SetPath(installation.Path());
         quake2.SetGame(game);
-        QCOMPARE(ServerConfig::GetMapList(ServerConfig::MapListKind(mapList), mapList, quake2),
+        QCOMPARE(*ServerConfig::GetMapList(ServerConfig::MapListKind(mapList), mapList, quake2),
                  expected);
 
         ServerConfig record;
         record.MapMode = ServerConfig::RandomMap;
         record.MapList = mapList;
         ScriptWriter script;
-        record.WriteToConfigFile(script, quake2);
+        QVERIFY(record.WriteToConfigFile(script, quake2));
         const QString mapLine = QString::fromUtf8(script.Bytes()).split("\r\n").value(16);
         QCOMPARE(mapLine.isEmpty(), expected.isEmpty());
         QVERIFY(mapLine.isEmpty() || expected.contains(mapLine.mid(4).remove(u'"')));
+    }
+
+    // A map list file that cannot be read is reported with its path, by the
+    // list and by the launch script alike, not taken as an empty list.
+    void unreadableMapList() {
+        FakeInstallation installation;
+        installation.AddDirectory("baseq2");
+        QVERIFY(QFile::link("/proc/self/mem", installation.Absolute("baseq2/dm.txt")));
+        Quake2 quake2;
+        quake2.SetPath(installation.Path());
+        const Result<QStringList> list = ServerConfig::GetMapList(std::nullopt, "dm.txt", quake2);
+        QVERIFY2(list.Error().startsWith("The map list " + installation.Absolute("baseq2/dm.txt")),
+                 qPrintable(list.Error()));
+        const ServerConfig record{.MapMode = ServerConfig::RandomMap, .MapList = "dm.txt"};
+        ScriptWriter script;
+        QCOMPARE(record.WriteToConfigFile(script, quake2).Error(), list.Error());
     }
 };
 

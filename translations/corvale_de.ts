@@ -101,12 +101,15 @@
 <context>
     <name>Main</name>
     <message>
-        <source>Corvale is already running</source>
-        <translation>Corvale läuft bereits</translation>
-    </message>
-    <message>
         <source>%1: no display to show the window on (neither DISPLAY nor WAYLAND_DISPLAY is set); --status, --help and --version work without one.</source>
         <translation>%1: kein Bildschirm für das Fenster da (weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt); --status, --help und --version gehen auch ohne.</translation>
+    </message>
+</context>
+<context>
+    <name>PictureBox</name>
+    <message>
+        <source>Not an ordinary file</source>
+        <translation>Keine gewöhnliche Datei</translation>
     </message>
 </context>
 <context>
@@ -179,6 +182,13 @@ Grund: %3</translation>
     </message>
 </context>
 <context>
+    <name>ServerConfig</name>
+    <message>
+        <source>The map list %1 could not be read: %2</source>
+        <translation>Die Kartenliste %1 konnte nicht gelesen werden: %2</translation>
+    </message>
+</context>
+<context>
     <name>ServerStatus</name>
     <message>
         <source>answered</source>
@@ -241,6 +251,10 @@ Grund: %3</translation>
     <message>
         <source>Corvale cannot start: the settings folder %1 cannot hold its lock file (%2).</source>
         <translation>Corvale kann nicht starten: Der Einstellungsordner %1 kann seine Sperrdatei nicht aufnehmen (%2).</translation>
+    </message>
+    <message>
+        <source>Corvale is already running</source>
+        <translation>Corvale läuft bereits</translation>
     </message>
 </context>
 <context>
@@ -440,10 +454,6 @@ Der Texteditor lässt sich unter Ansicht &gt; Optionen ändern.</translation>
     <message>
         <source>Could not open text viewer</source>
         <translation>Texteditor konnte nicht geöffnet werden</translation>
-    </message>
-    <message>
-        <source>Not an ordinary file</source>
-        <translation>Keine gewöhnliche Datei</translation>
     </message>
     <message>
         <source>Server &amp;Status...</source>

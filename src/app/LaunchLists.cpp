@@ -6,34 +6,36 @@
 LaunchLists::LaunchLists(Launcher& launcher) : mLauncher(launcher) {}
 
 bool LaunchLists::ProfilesUsed() const {
-    return !mLauncher.mDedicated;
+    return mLauncher.Type() != Launcher::DedicatedServer;
 }
 
 qint16& LaunchLists::SavedServerSelection() {
-    return mLauncher.mClientOnly ? mLauncher.mRemoteServerIndex : mLauncher.mServerIndex;
+    return mLauncher.Type() == Launcher::ClientOnly ? mLauncher.SavedSelections().remoteServer
+                                                    : mLauncher.SavedSelections().server;
 }
 
 void LaunchLists::FillServerList() {
-    if (mLauncher.mClientOnly)
-        mServerModel.Show(mLauncher.mRemoteServers);
+    if (mLauncher.Type() == Launcher::ClientOnly)
+        mServerModel.Show(mLauncher.RemoteServers());
     else
-        mServerModel.Show(mLauncher.mServers);
+        mServerModel.Show(mLauncher.Servers());
     mServers.Select(RowOrNone(SavedServerSelection(), mServerModel.rowCount()));
 }
 
 void LaunchLists::FillClientList() {
-    mClientModel.Show(mLauncher.mClients);
-    mClients.Select(RowOrNone(mLauncher.mClientIndex, mClientModel.rowCount()));
+    mClientModel.Show(mLauncher.Clients());
+    mClients.Select(RowOrNone(mLauncher.SavedSelections().client, mClientModel.rowCount()));
 }
 
 void LaunchLists::ApplyLaunchType() {
-    mClients.Select(ProfilesUsed() ? RowOrNone(mLauncher.mClientIndex, mClientModel.rowCount())
-                                   : -1);
+    mClients.Select(ProfilesUsed()
+                        ? RowOrNone(mLauncher.SavedSelections().client, mClientModel.rowCount())
+                        : -1);
 }
 
 void LaunchLists::SaveSelections() {
     if (ProfilesUsed())
-        mLauncher.mClientIndex = mClients.Selected();
+        mLauncher.SavedSelections().client = mClients.Selected();
     SavedServerSelection() = mServers.Selected();
 }
 
@@ -45,21 +47,19 @@ void LaunchLists::SwitchLaunchType(int type) {
 }
 
 void LaunchLists::AddRemoteServer(const QString& address) {
-    ServerAddr remote;
-    remote.ID = address;
-    mServerModel.Append(mLauncher.mRemoteServers, remote);
+    mServerModel.Append(mLauncher.RemoteServers(), ServerAddr{address});
     mServers.Select(mServerModel.rowCount() - 1);
 }
 
 void LaunchLists::AddServer(const QString& name) {
     ServerConfig server;
     server.ID = name;
-    mServerModel.Append(mLauncher.mServers, server);
+    mServerModel.Append(mLauncher.Servers(), server);
     mServers.Select(mServerModel.rowCount() - 1);
 }
 
 void LaunchLists::AddClient(const UserProfile& profile) {
-    mClientModel.Append(mLauncher.mClients, profile);
+    mClientModel.Append(mLauncher.Clients(), profile);
     mClients.Select(mClientModel.rowCount() - 1);
 }
 
@@ -75,12 +75,12 @@ void LaunchLists::RemoveSelected(RecordListModel& model, ListSelection& selectio
 }
 
 void LaunchLists::RemoveSelectedServer() {
-    if (mLauncher.mClientOnly)
-        RemoveSelected(mServerModel, mServers, mLauncher.mRemoteServers);
+    if (mLauncher.Type() == Launcher::ClientOnly)
+        RemoveSelected(mServerModel, mServers, mLauncher.RemoteServers());
     else
-        RemoveSelected(mServerModel, mServers, mLauncher.mServers);
+        RemoveSelected(mServerModel, mServers, mLauncher.Servers());
 }
 
 void LaunchLists::RemoveSelectedClient() {
-    RemoveSelected(mClientModel, mClients, mLauncher.mClients);
+    RemoveSelected(mClientModel, mClients, mLauncher.Clients());
 }

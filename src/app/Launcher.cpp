@@ -15,52 +15,40 @@
 #include <QFile>
 #include <QFileInfo>
 
-Launcher::Launcher(Quake2& game) : mGame(game) {
-    mLaunchConfig = SettingsStore::Read(Setting::LaunchConfig);
-    mClientFile = SettingsStore::Read(Setting::ClientFile);
-    mServerFile = SettingsStore::Read(Setting::ServerFile);
-    mRemoteServerFile = SettingsStore::Read(Setting::RemoteServerFile);
-    mClientIndex = SettingsStore::Read(Setting::ClientIndex);
-    mServerIndex = SettingsStore::Read(Setting::ServerIndex);
-    mRemoteServerIndex = SettingsStore::Read(Setting::RemoteServerIndex);
-    SetLaunchType(SettingsStore::Read(Setting::LaunchType));
+Launcher::Launcher(Quake2& game) : mGame(game) {}
+
+void Launcher::ReadSettings(const SettingsStore& settings) {
+    mLaunchConfig = settings.Read(Setting::LaunchConfig);
+    mFiles = {settings.Read(Setting::ClientFile), settings.Read(Setting::ServerFile),
+              settings.Read(Setting::RemoteServerFile)};
+    mSelections = {settings.Read(Setting::ClientIndex), settings.Read(Setting::ServerIndex),
+                   settings.Read(Setting::RemoteServerIndex)};
+    SetLaunchType(settings.Read(Setting::LaunchType));
 }
 
 void Launcher::WriteSettings(SettingsStore& settings) const {
     settings.Write(Setting::LaunchConfig, mLaunchConfig);
-    settings.Write(Setting::ClientFile, mClientFile);
-    settings.Write(Setting::ServerFile, mServerFile);
-    settings.Write(Setting::RemoteServerFile, mRemoteServerFile);
-    settings.Write(Setting::ClientIndex, mClientIndex);
-    settings.Write(Setting::ServerIndex, mServerIndex);
-    settings.Write(Setting::RemoteServerIndex, mRemoteServerIndex);
-    settings.Write(Setting::LaunchType, CurrentLaunchType());
+    settings.Write(Setting::ClientFile, mFiles.clients);
+    settings.Write(Setting::ServerFile, mFiles.servers);
+    settings.Write(Setting::RemoteServerFile, mFiles.remoteServers);
+    settings.Write(Setting::ClientIndex, mSelections.client);
+    settings.Write(Setting::ServerIndex, mSelections.server);
+    settings.Write(Setting::RemoteServerIndex, mSelections.remoteServer);
+    settings.Write(Setting::LaunchType, mType);
 }
 
-// Any value but 0 and 2 is the listen server.
 void Launcher::SetLaunchType(int type) {
-    mDedicated = type == DedicatedServer;
-    mClientOnly = type == ClientOnly;
-}
-
-Launcher::LaunchType Launcher::CurrentLaunchType() const {
-    if (mClientOnly)
-        return ClientOnly;
-    return mDedicated ? DedicatedServer : ListenServer;
+    mType = type == DedicatedServer || type == ClientOnly ? LaunchType(type) : ListenServer;
 }
 
 QStringList Launcher::Arguments() const {
     QStringList arguments;
-    if (mDedicated)
+    if (mType == DedicatedServer)
         arguments << QStringLiteral("+set") << QStringLiteral("dedicated") << QStringLiteral("1");
-    if (!mGame.Game().isEmpty() && !mClientOnly)
+    if (!mGame.Game().isEmpty() && mType != ClientOnly)
         arguments << QStringLiteral("+set") << QStringLiteral("game") << mGame.Game();
     arguments << QStringLiteral("+exec") << mLaunchConfig;
     return arguments;
-}
-
-QString Launcher::CommandLine() const {
-    return CommandLineText(mGame.Executable(), Arguments());
 }
 
 namespace {
@@ -83,9 +71,21 @@ QString FileIdentity(const QString& path) {
     return canonical.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : canonical;
 }
 
+QString ScriptNotWritten(const QString& path, const QString& reason) {
+    return Launcher::tr("The launch config script %1 could not be written: %2")
+        .arg(QDir::toNativeSeparators(path), reason);
+}
+
+// The messages, one paragraph each; success when there are none.
+Result<> Problems(const QStringList& problems) {
+    if (problems.isEmpty())
+        return {};
+    return Result<>::Failure(problems.join(QStringLiteral("\n\n")));
+}
+
 } // namespace
 
-QStringList Launcher::LoadCollections() {
+Result<> Launcher::LoadCollections() {
     mClients.clear();
     mServers.clear();
     mRemoteServers.clear();
@@ -138,13 +138,13 @@ QStringList Launcher::LoadCollections() {
                             .arg(shown, loaded.Error());
         }
     };
-    load(0, mClientFile, mClients);
-    load(1, mServerFile, mServers);
-    load(2, mRemoteServerFile, mRemoteServers);
-    return problems;
+    load(0, mFiles.clients, mClients);
+    load(1, mFiles.servers, mServers);
+    load(2, mFiles.remoteServers, mRemoteServers);
+    return Problems(problems);
 }
 
-QStringList Launcher::SaveCollections() const {
+Result<> Launcher::SaveCollections() const {
     QStringList problems;
     auto save = [&](int list, const QString& path, const auto& records) {
         if (!mSaveable[list])
@@ -160,24 +160,19 @@ QStringList Launcher::SaveCollections() const {
             problems << tr("The file %1 could not be saved: %2")
                             .arg(QDir::toNativeSeparators(path), saved.Error());
     };
-    save(0, mClientFile, mClients);
-    save(1, mServerFile, mServers);
-    save(2, mRemoteServerFile, mRemoteServers);
-    return problems;
+    save(0, mFiles.clients, mClients);
+    save(1, mFiles.servers, mServers);
+    save(2, mFiles.remoteServers, mRemoteServers);
+    return Problems(problems);
 }
 
 void Launcher::SelectGame(qint16 serverSelection, const ServerConfig& defaultServer) {
-    if (mClientOnly)
+    if (mType == ClientOnly)
         mGame.SetGame(QString());
     else if (RowInRange(serverSelection, std::ssize(mServers)))
         mGame.SetGame(mServers.at(serverSelection).Game);
     else
         mGame.SetGame(defaultServer.Game);
-}
-
-QString Launcher::LaunchConfigPath() const {
-    return mWrittenLaunchConfig.isEmpty() ? mGame.FilePath(mLaunchConfig, false)
-                                          : mWrittenLaunchConfig;
 }
 
 // The installation's script path, or, where its folder is read-only, the
@@ -217,14 +212,10 @@ Result<> Launcher::CheckConsoleArguments() const {
     return {};
 }
 
-Result<> Launcher::WriteLaunchConfig(qint16 clientSelection, qint16 serverSelection,
-                                     const ServerConfig& defaultServer) {
-    SelectGame(serverSelection, defaultServer);
-    mWrittenLaunchConfig.clear();
-    if (const Result<> passable = CheckConsoleArguments(); !passable)
-        return passable;
+Result<QByteArray> Launcher::Script(qint16 clientSelection, qint16 serverSelection,
+                                    const ServerConfig& defaultServer) const {
     ScriptWriter script;
-    if (!mDedicated) {
+    if (mType != DedicatedServer) {
         if (RowInRange(clientSelection, std::ssize(mClients))) {
             mClients.at(clientSelection).WriteToConfigFile(script);
         } else {
@@ -232,29 +223,39 @@ Result<> Launcher::WriteLaunchConfig(qint16 clientSelection, qint16 serverSelect
             script.Line();
         }
     }
-    if (mClientOnly) {
+    if (mType == ClientOnly) {
         if (RowInRange(serverSelection, std::ssize(mRemoteServers)))
             script.Line(QStringLiteral("connect ") +
                         ScriptWriter::Value(mRemoteServers.at(serverSelection).ID));
-    } else if (RowInRange(serverSelection, std::ssize(mServers))) {
-        mServers.at(serverSelection).WriteToConfigFile(script, mGame);
-    } else {
-        defaultServer.WriteToConfigFile(script, mGame);
+        return script.Bytes();
     }
-
-    const QString installed = mGame.FilePath(mLaunchConfig, false);
-    const Result<QString> path = LaunchConfigTarget(installed);
-    // Rewritten at every launch: checked, but not synced to disk.
-    const Result<> written =
-        path ? WriteFileUnsynced(*path, script.Bytes()) : Result<>::Failure(path.Error());
-    if (!written)
-        return Result<>::Failure(
-            tr("The launch config script %1 could not be written: %2")
-                .arg(QDir::toNativeSeparators(path ? *path : installed), written.Error()));
-    mWrittenLaunchConfig = *path;
-    return {};
+    const ServerConfig& server = RowInRange(serverSelection, std::ssize(mServers))
+                                     ? mServers.at(serverSelection)
+                                     : defaultServer;
+    if (const Result<> written = server.WriteToConfigFile(script, mGame); !written)
+        return Result<QByteArray>::Failure(written.Error());
+    return script.Bytes();
 }
 
-Result<> Launcher::Launch() const {
-    return mGame.Launch(Arguments());
+Result<LaunchPlan> Launcher::Plan(qint16 clientSelection, qint16 serverSelection,
+                                  const ServerConfig& defaultServer) {
+    SelectGame(serverSelection, defaultServer);
+    if (const Result<> passable = CheckConsoleArguments(); !passable)
+        return Result<LaunchPlan>::Failure(passable.Error());
+    const Result<QByteArray> script = Script(clientSelection, serverSelection, defaultServer);
+    if (!script)
+        return Result<LaunchPlan>::Failure(script.Error());
+    const QString installed = mGame.FilePath(mLaunchConfig, false);
+    const Result<QString> path = LaunchConfigTarget(installed);
+    if (!path)
+        return Result<LaunchPlan>::Failure(ScriptNotWritten(installed, path.Error()));
+    return LaunchPlan{
+        mGame.Executable(), mGame.ProgramPath(), Arguments(), mGame.Path(), *script, *path};
+}
+
+Result<> Launcher::WriteLaunchConfig(const LaunchPlan& plan) {
+    // Rewritten at every launch: checked, but not synced to disk.
+    if (const Result<> written = WriteFileUnsynced(plan.scriptPath, plan.script); !written)
+        return Result<>::Failure(ScriptNotWritten(plan.scriptPath, written.Error()));
+    return {};
 }

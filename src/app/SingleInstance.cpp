@@ -69,8 +69,13 @@ SingleInstance::SingleInstance(const QString& settingsFolder, const QString& run
                            : mLock.error() == QLockFile::PermissionError
                                ? tr("the folder cannot be written")
                                : tr("the lock file cannot be written");
-    mProblem = tr("Corvale cannot start: the settings folder %1 cannot hold its lock file (%2).")
-                   .arg(QDir::toNativeSeparators(settingsFolder), reason);
+    mUsable = Result<>::Failure(
+        tr("Corvale cannot start: the settings folder %1 cannot hold its lock file (%2).")
+            .arg(QDir::toNativeSeparators(settingsFolder), reason));
+}
+
+QString SingleInstance::AlreadyRunning() {
+    return tr("Corvale is already running");
 }
 
 void SingleInstance::Listen() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/Result.h"
+
 #include <QLocalServer>
 #include <QLockFile>
 #include <QObject>
@@ -21,17 +23,20 @@ public:
     // runtimeFolder: the user's own folder for sockets, or empty for none.
     SingleInstance(const QString& settingsFolder, const QString& runtimeFolder);
 
-    // Why Corvale cannot run with these settings (the folder cannot hold the
-    // lock file); empty when it can.
-    const QString& Problem() const { return mProblem; }
+    // Whether Corvale can run with these settings; fails with why not (the
+    // folder cannot hold the lock file).
+    const Result<>& Usable() const { return mUsable; }
     // True when this copy holds the lock; false for a later copy and when
-    // there is a problem.
+    // Corvale cannot run.
     bool IsFirst() const { return mFirst; }
     // The local socket's name.
     const QString& ServerName() const { return mServerName; }
     // For a later copy: asks the running one to come forward, waiting a short
     // while for it to listen; true when it answered.
     bool BringRunningCopyForward();
+    // What a later copy that did not bring the running one forward tells the
+    // user.
+    static QString AlreadyRunning();
 
 Q_SIGNALS:
     // A later copy asked the running one to come forward.
@@ -45,6 +50,6 @@ private:
     QLockFile mLock;
     QString mServerName;
     QLocalServer mServer;
-    QString mProblem;
+    Result<> mUsable;
     bool mFirst = true;
 };

@@ -8,12 +8,15 @@
 
 namespace {
 
+// The context of the texts below.
+class FileIO {
+    Q_DECLARE_TR_FUNCTIONS(FileIO)
+};
+
 // Why a write or flush failed. A short write on a full disk sets no error of
 // its own.
 QString WriteFailure(const QFileDevice& file) {
-    return file.error() != QFileDevice::NoError
-               ? file.errorString()
-               : QCoreApplication::translate("FileIO", "disk full");
+    return file.error() != QFileDevice::NoError ? file.errorString() : FileIO::tr("disk full");
 }
 
 } // namespace

@@ -4,7 +4,6 @@
 #include "common/Result.h"
 
 #include <QByteArray>
-#include <QStringList>
 
 #include <vector>
 
@@ -28,12 +27,5 @@ Result<> LoadRecords(const QByteArray& bytes, std::vector<Record>& records) {
             reserved = true;
         }
     }
-    QStringList problems;
-    if (reader.Failed())
-        problems << reader.Error();
-    if (!reader.Recoded().isEmpty())
-        problems << reader.Recoded();
-    if (problems.isEmpty())
-        return {};
-    return Result<>::Failure(problems.join(QLatin1String("; ")));
+    return reader.Outcome();
 }

@@ -3,6 +3,8 @@
 #include "common/RecordFormat.h"
 #include "common/TextDecoding.h"
 
+#include <QStringList>
+
 #include <algorithm>
 #include <charconv>
 #include <cstring>
@@ -92,8 +94,14 @@ bool RecordReader::Fail(const QString& reason) {
     return false;
 }
 
+Result<> RecordReader::Outcome() const {
+    QStringList problems = {mError, mRecoded};
+    problems.removeAll(QString());
+    return problems.isEmpty() ? Result<>() : Result<>::Failure(problems.join(QLatin1String("; ")));
+}
+
 bool RecordReader::NextField(QByteArrayView& field) {
-    if (Failed())
+    if (!mError.isEmpty())
         return false;
     const char* data = mBytes.constData();
     const qsizetype size = mBytes.size();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/Result.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QCoreApplication>
@@ -14,7 +16,7 @@
 //
 // Every read returns false on failure (end of data, a field that does not
 // convert, a number out of range, a NUL byte, text after a closing quote) and
-// leaves the reader failed: later reads fail too, and Error() tells what
+// leaves the reader failed: later reads fail too, and Outcome() tells what
 // happened and on which line.
 //
 // The program ends every record with a line end. A file that ends right at a
@@ -23,7 +25,7 @@
 //
 // Each field is decoded on its own: as UTF-8 when it is valid UTF-8,
 // otherwise as Windows-1252. A file with a UTF-16 byte order mark is read as
-// UTF-16. Either is noted in Recoded().
+// UTF-16. Outcome() notes either.
 class RecordReader {
     Q_DECLARE_TR_FUNCTIONS(RecordReader)
 
@@ -39,11 +41,10 @@ public:
 
     // True when nothing but blanks and line breaks is left.
     bool AtEnd() const;
-    bool Failed() const { return !mError.isEmpty(); }
-    QString Error() const { return mError; }
-    // Why the text was not all plain UTF-8 (a UTF-16 file, or the first field
-    // read as Windows-1252); empty when it was.
-    QString Recoded() const { return mRecoded; }
+    // Fails with what went wrong and on which line, and with why the text
+    // was not all plain UTF-8 (a UTF-16 file, or the first field read as
+    // Windows-1252); succeeds when neither happened.
+    Result<> Outcome() const;
 
     // How far reading has come, and how far it has to go, in bytes.
     qsizetype Consumed() const { return mPos; }

@@ -20,6 +20,7 @@ public:
     bool Ok() const { return mValue.has_value(); }
     explicit operator bool() const { return Ok(); }
     const T& operator*() const { return *mValue; }
+    const T* operator->() const { return &*mValue; }
     // Why it failed; empty on success.
     const QString& Error() const { return mError; }
 

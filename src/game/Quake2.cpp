@@ -3,7 +3,6 @@
 #include "common/Names.h"
 #include "platform/Defaults.h"
 #include "platform/FileSystem.h"
-#include "platform/ProcessStart.h"
 
 #include <QDir>
 #include <QFile>
@@ -67,13 +66,13 @@ QString Quake2::ProgramPath() const {
     return QDir::toNativeSeparators(QDir(mPath).absoluteFilePath(mExecutable));
 }
 
-Result<> Quake2::Launch(const QStringList& arguments) const {
-    const Result<> started = StartProcess(ProgramPath(), arguments, mPath);
+Result<> Quake2::Launch(const LaunchPlan& plan) {
+    const Result<> started = StartProcess(plan.program, plan.arguments, plan.workingDirectory);
     if (started)
         return started;
     return Result<>::Failure(
         tr("Program: %1\nWorking directory: %2\nReason: %3")
-            .arg(ProgramPath(), QDir::toNativeSeparators(mPath), started.Error()));
+            .arg(plan.program, QDir::toNativeSeparators(plan.workingDirectory), started.Error()));
 }
 
 QStringList Quake2::ListDirectories(const QString& pattern) const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/Result.h"
+#include "game/LaunchPlan.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -42,10 +43,10 @@ public:
     // The game program: Executable below the installation directory, or
     // Executable itself when it is an absolute path.
     QString ProgramPath() const;
-    // Starts the game program with the arguments, each one argument as it
-    // stands, in the installation directory. On failure a text for the user:
-    // the program tried, the working directory and the reason.
-    Result<> Launch(const QStringList& arguments) const;
+    // Starts the plan's program with its arguments, each one argument as it
+    // stands, in its working directory. On failure a text for the user: the
+    // program tried, the working directory and the reason.
+    static Result<> Launch(const LaunchPlan& plan);
 
     // Subdirectories of the installation directory matching the pattern.
     QStringList ListDirectories(const QString& pattern) const;

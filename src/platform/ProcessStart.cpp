@@ -21,6 +21,11 @@
 extern char** environ;
 #endif
 
+// The context of the texts below.
+class ProcessStart {
+    Q_DECLARE_TR_FUNCTIONS(ProcessStart)
+};
+
 #ifndef Q_OS_WIN
 namespace {
 
@@ -75,12 +80,11 @@ int Spawn(pid_t& pid, const QByteArray& program, char* const argv[],
 Result<> StartProcess(const QString& program, const QStringList& arguments,
                       const QString& workingDirectory, std::shared_ptr<ProcessExit> exit) {
     if (program.isEmpty())
-        return Result<>::Failure(QCoreApplication::translate("ProcessStart", "No program is set."));
+        return Result<>::Failure(ProcessStart::tr("No program is set."));
     // Checked first: the system gives the same reason for a missing working
     // directory as for a missing program.
     if (!workingDirectory.isEmpty() && !QFileInfo(workingDirectory).isDir())
-        return Result<>::Failure(
-            QCoreApplication::translate("ProcessStart", "The working directory does not exist."));
+        return Result<>::Failure(ProcessStart::tr("The working directory does not exist."));
 #ifdef Q_OS_WIN
     Q_UNUSED(exit);
     QProcess process;

@@ -68,31 +68,31 @@ QString Stored(const char* section, const char* key) {
 
 QString WhySaveFailed(const QString& fileName, QSettings::Status status) {
     if (status == QSettings::FormatError)
-        return QCoreApplication::translate("SettingsStore", "the file is not a settings file");
+        return SettingsStore::tr("the file is not a settings file");
     const QFileInfo file(fileName);
     if (file.exists() && !file.isWritable())
-        return QCoreApplication::translate("SettingsStore", "the file is read-only");
+        return SettingsStore::tr("the file is read-only");
     if (!QFileInfo(file.absolutePath()).isDir() || !QFileInfo(file.absolutePath()).isWritable())
-        return QCoreApplication::translate("SettingsStore", "its folder cannot be written");
-    return QCoreApplication::translate("SettingsStore", "the file could not be written");
+        return SettingsStore::tr("its folder cannot be written");
+    return SettingsStore::tr("the file could not be written");
 }
 
 } // namespace
 
-QString SettingsStore::Read(const TextSetting& setting) {
+QString SettingsStore::Read(const TextSetting& setting) const {
     const QString text = Stored(setting.section, setting.key);
     if (text.isNull() || (text.isEmpty() && setting.emptyReadsAsDefault))
         return setting.defaultValue();
     return text;
 }
 
-qint16 SettingsStore::Read(const Int16Setting& setting) {
+qint16 SettingsStore::Read(const Int16Setting& setting) const {
     bool ok = false;
     const short value = Stored(setting.section, setting.key).trimmed().toShort(&ok);
     return ok ? value : setting.defaultValue;
 }
 
-bool SettingsStore::Read(const BoolSetting& setting) {
+bool SettingsStore::Read(const BoolSetting& setting) const {
     const QString word = Stored(setting.section, setting.key).trimmed();
     if (word.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0)
         return true;
@@ -103,7 +103,7 @@ bool SettingsStore::Read(const BoolSetting& setting) {
     return ok ? number != 0 : setting.defaultValue;
 }
 
-std::optional<int> SettingsStore::Read(const TwipsSetting& setting) {
+std::optional<int> SettingsStore::Read(const TwipsSetting& setting) const {
     const QString text = Stored(setting.section, setting.key);
     if (text.isNull())
         return setting.defaultValue;
@@ -150,8 +150,7 @@ Result<> SettingsStore::Save() {
     settings.sync();
     if (settings.status() == QSettings::NoError)
         return {};
-    return Result<>::Failure(
-        QCoreApplication::translate("SettingsStore", "The settings could not be saved: %1 (%2)")
-            .arg(QDir::toNativeSeparators(settings.fileName()),
-                 WhySaveFailed(settings.fileName(), settings.status())));
+    return Result<>::Failure(SettingsStore::tr("The settings could not be saved: %1 (%2)")
+                                 .arg(QDir::toNativeSeparators(settings.fileName()),
+                                      WhySaveFailed(settings.fileName(), settings.status())));
 }

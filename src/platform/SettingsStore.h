@@ -2,6 +2,7 @@
 
 #include "common/Result.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 
@@ -53,15 +54,17 @@ extern const BoolSetting CloseOnLaunch, StretchToFit;
 // Reads settings one at a time, and collects the values to store so that they
 // are all written at once, with at most one sync of the settings file.
 class SettingsStore {
+    Q_DECLARE_TR_FUNCTIONS(SettingsStore)
+
 public:
     // The stored value, or the default when the key is missing or its text
     // does not convert.
-    static QString Read(const TextSetting& setting);
-    static qint16 Read(const Int16Setting& setting);
-    static bool Read(const BoolSetting& setting);
+    QString Read(const TextSetting& setting) const;
+    qint16 Read(const Int16Setting& setting) const;
+    bool Read(const BoolSetting& setting) const;
     // The default when the key is missing; nothing when its text is not a
     // number or out of bounds.
-    static std::optional<int> Read(const TwipsSetting& setting);
+    std::optional<int> Read(const TwipsSetting& setting) const;
 
     // The settings file.
     static QString FileName();

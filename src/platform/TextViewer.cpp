@@ -14,20 +14,22 @@ using namespace std::chrono_literals;
 // How often a watched viewer is looked at.
 constexpr auto kWatchInterval = 50ms;
 
+// The context of the texts below.
+class TextViewer {
+    Q_DECLARE_TR_FUNCTIONS(TextViewer)
+};
+
 Result<> Failure(const QString& viewer, const QString& path, const QString& reason) {
     return Result<>::Failure(
-        QCoreApplication::translate("TextViewer",
-                                    "Viewer: %1\nFile: %2\nReason: %3\n\nThe viewer can be "
-                                    "changed under View > Options.")
+        TextViewer::tr("Viewer: %1\nFile: %2\nReason: %3\n\nThe viewer can be "
+                       "changed under View > Options.")
             .arg(CommandLineText(viewer, {}), QDir::toNativeSeparators(path), reason));
 }
 
 QString EndReason(const ProcessExit& exit) {
     return exit.Now() == ProcessExit::State::Crashed
-               ? QCoreApplication::translate("TextViewer", "The viewer was ended by signal %1.")
-                     .arg(exit.Code())
-               : QCoreApplication::translate("TextViewer", "The viewer ended with exit status %1.")
-                     .arg(exit.Code());
+               ? TextViewer::tr("The viewer was ended by signal %1.").arg(exit.Code())
+               : TextViewer::tr("The viewer ended with exit status %1.").arg(exit.Code());
 }
 
 } // namespace

@@ -15,8 +15,6 @@
 #include <unistd.h>
 #endif
 
-namespace UserGameFolder {
-
 namespace {
 
 // Below the home folder, in the order the engines search them.
@@ -35,10 +33,9 @@ QString OwnBaseFolder(const QString& program) {
 
 Result<QString> NotAFolder(const QString& folder) {
     return Result<QString>::Failure(
-        QCoreApplication::translate("UserGameFolder",
-                                    "the game folder is read-only, and the user game folder %1 "
-                                    "that should take the file instead is not a folder; remove "
-                                    "or rename it")
+        UserGameFolder::tr("the game folder is read-only, and the user game folder %1 "
+                           "that should take the file instead is not a folder; remove "
+                           "or rename it")
             .arg(QDir::toNativeSeparators(folder)));
 }
 
@@ -65,15 +62,14 @@ Result<QString> BaseFolder(const QString& program) {
     if (!firstNotAFolder.isEmpty())
         return NotAFolder(firstNotAFolder);
     return Result<QString>::Failure(
-        QCoreApplication::translate("UserGameFolder",
-                                    "the game folder is read-only, and none of the user game "
-                                    "folders %1 exists to take the file instead")
+        UserGameFolder::tr("the game folder is read-only, and none of the user game "
+                           "folders %1 exists to take the file instead")
             .arg(searched.join(QStringLiteral(", "))));
 }
 
 } // namespace
 
-bool IsWritable(const QString& folder) {
+bool UserGameFolder::IsWritable(const QString& folder) {
 #ifdef Q_OS_WIN
     return QFileInfo(folder).isWritable();
 #else
@@ -88,7 +84,8 @@ bool IsWritable(const QString& folder) {
 #endif
 }
 
-Result<QString> FilePath(const QString& program, const QString& game, const QString& fileName) {
+Result<QString> UserGameFolder::FilePath(const QString& program, const QString& game,
+                                         const QString& fileName) {
     const Result<QString> base = BaseFolder(program);
     if (!base)
         return base;
@@ -97,10 +94,7 @@ Result<QString> FilePath(const QString& program, const QString& game, const QStr
     std::filesystem::create_directories(QFileInfo(path).dir().filesystemAbsolutePath(), error);
     if (error)
         return Result<QString>::Failure(
-            QCoreApplication::translate("UserGameFolder",
-                                        "the folder for %1 could not be created (%2)")
+            UserGameFolder::tr("the folder for %1 could not be created (%2)")
                 .arg(QDir::toNativeSeparators(path), QString::fromStdString(error.message())));
     return path;
 }
-
-} // namespace UserGameFolder

@@ -5,14 +5,14 @@
 
 #include <QFileInfo>
 
-Options::Options(Quake2& game) : mGame(game) {
-    mGame.SetPath(SettingsStore::Read(Setting::Path));
-    mGame.SetExecutable(SettingsStore::Read(Setting::Executable));
-    mTextViewer = SettingsStore::Read(Setting::Viewer);
-    mCloseOnLaunch = SettingsStore::Read(Setting::CloseOnLaunch);
+Options::Options(Quake2& game) : mGame(game) {}
+
+void Options::ReadSettings(const SettingsStore& settings) {
+    Apply(settings.Read(Setting::Path), settings.Read(Setting::Executable),
+          settings.Read(Setting::Viewer), settings.Read(Setting::CloseOnLaunch));
 }
 
-void Options::Save(SettingsStore& settings) const {
+void Options::WriteSettings(SettingsStore& settings) const {
     settings.Write(Setting::Path, mGame.Path());
     settings.Write(Setting::Executable, mGame.Executable());
     settings.Write(Setting::Viewer, mTextViewer);

@@ -6,13 +6,14 @@ class Quake2;
 class SettingsStore;
 
 // The program options: the game's folder and executable (held by the game
-// object), the text viewer and the close-on-launch flag. Created from the
-// "Options" settings; Save() hands all four keys back to the settings.
+// object), the text viewer and the close-on-launch flag, kept in the
+// "Options" settings.
 class Options {
 public:
     explicit Options(Quake2& game);
 
-    void Save(SettingsStore& settings) const;
+    void ReadSettings(const SettingsStore& settings);
+    void WriteSettings(SettingsStore& settings) const;
 
     QString TextViewer() const { return mTextViewer; }
     bool CloseOnLaunch() const { return mCloseOnLaunch; }

@@ -2,11 +2,12 @@
 
 #include "platform/SettingsStore.h"
 
-RandomPicture::RandomPicture()
-    : ImageFile(SettingsStore::Read(Setting::RandomPicture)),
-      StretchToFit(SettingsStore::Read(Setting::StretchToFit)) {}
+void RandomPicture::ReadSettings(const SettingsStore& settings) {
+    ImageFile = settings.Read(Setting::RandomPicture);
+    StretchToFit = settings.Read(Setting::StretchToFit);
+}
 
-void RandomPicture::Save(SettingsStore& settings) const {
+void RandomPicture::WriteSettings(SettingsStore& settings) const {
     settings.Write(Setting::RandomPicture, ImageFile);
     settings.Write(Setting::StretchToFit, StretchToFit);
 }

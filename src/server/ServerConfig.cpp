@@ -8,6 +8,8 @@
 #include "common/TextDecoding.h"
 #include "game/Quake2.h"
 
+#include <QDir>
+
 #include <cmath>
 
 namespace {
@@ -31,11 +33,7 @@ QString Variable(const char* name, qint64 value) {
 
 // Map list files hold names separated by commas or line ends; a name may be
 // quoted to hold a comma. Blanks around names and empty names are dropped.
-QStringList ReadMapListFile(const QString& path) {
-    const Result<QByteArray> bytes = ReadWholeFile(path);
-    if (!bytes)
-        return {};
-    const QString text = DecodeFileText(*bytes);
+QStringList MapNames(const QString& text) {
     QStringList names;
     QString field;
     bool quoted = false;
@@ -92,7 +90,7 @@ void ServerConfig::SaveToFile(RecordWriter& file) const {
     file.Int16(Gravity).Bool(Public).Bool(SelectEmpty).Text(ExtraCommands).EndLine();
 }
 
-void ServerConfig::WriteToConfigFile(ScriptWriter& file, const Quake2& game) const {
+Result<> ServerConfig::WriteToConfigFile(ScriptWriter& file, const Quake2& game) const {
     if (PlayerMode == SinglePlayer || PlayerMode == Deathmatch || PlayerMode == Coop) {
         file.Line(Variable("set deathmatch", PlayerMode == Deathmatch ? 1 : 0));
         file.Line(Variable("set coop", PlayerMode == Coop ? 1 : 0));
@@ -126,14 +124,17 @@ void ServerConfig::WriteToConfigFile(ScriptWriter& file, const Quake2& game) con
         break;
     case RandomMap: {
         // An empty pool has nothing to start: no map line at all.
-        const QString map = PickRandomMap(game);
-        if (!map.isEmpty())
-            file.Line(QStringLiteral("map ") + ScriptWriter::Value(map));
+        const Result<QString> map = PickRandomMap(game);
+        if (!map)
+            return Result<>::Failure(map.Error());
+        if (!map->isEmpty())
+            file.Line(QStringLiteral("map ") + ScriptWriter::Value(*map));
         break;
     }
     default:
         break;
     }
+    return {};
 }
 
 std::optional<Quake2::MapKind> ServerConfig::MapListKind(const QString& mapList) {
@@ -148,8 +149,8 @@ QString ServerConfig::MapListName(Quake2::MapKind kind) {
     return QLatin1String(kBuiltInMapLists[std::size_t(kind)]);
 }
 
-QStringList ServerConfig::GetMapList(std::optional<Quake2::MapKind> kind, const QString& mapList,
-                                     const Quake2& game) {
+Result<QStringList> ServerConfig::GetMapList(std::optional<Quake2::MapKind> kind,
+                                             const QString& mapList, const Quake2& game) {
     if (kind) {
         QStringList names = game.ListMaps(*kind);
         if (kind == Quake2::MapKind::CustomMaps) {
@@ -158,16 +159,22 @@ QStringList ServerConfig::GetMapList(std::optional<Quake2::MapKind> kind, const 
         }
         return names;
     }
-    if (mapList.isEmpty())
-        return {};
-    const QString path = game.FilePath(mapList, true);
-    return path.isEmpty() ? QStringList() : ReadMapListFile(path);
+    const QString path = mapList.isEmpty() ? QString() : game.FilePath(mapList, true);
+    if (path.isEmpty())
+        return QStringList();
+    const Result<QByteArray> bytes = ReadWholeFile(path);
+    if (!bytes)
+        return Result<QStringList>::Failure(
+            tr("The map list %1 could not be read: %2")
+                .arg(QDir::toNativeSeparators(path), bytes.Error()));
+    return MapNames(DecodeFileText(*bytes));
 }
 
-QString ServerConfig::PickRandomMap(const Quake2& game) const {
-    const QStringList pool = GetMapList(MapListKind(MapList), MapList, game);
-    if (pool.isEmpty())
-        return QString();
+Result<QString> ServerConfig::PickRandomMap(const Quake2& game) const {
+    const Result<QStringList> list = GetMapList(MapListKind(MapList), MapList, game);
+    if (!list || list->isEmpty())
+        return list ? Result<QString>(QString()) : Result<QString>::Failure(list.Error());
+    const QStringList& pool = *list;
     const auto index = static_cast<qsizetype>(std::floor(ProgramRandom::NextUnit() * pool.size()));
     return pool.at(std::min(index, pool.size() - 1));
 }

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "common/Result.h"
 #include "game/Quake2.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -14,6 +16,8 @@ class ScriptWriter;
 // One named set of game-server settings: stored as a five-line record and
 // written as the server part of the launch config script.
 class ServerConfig {
+    Q_DECLARE_TR_FUNCTIONS(ServerConfig)
+
 public:
     enum PlayerModes : qint16 { SinglePlayer = 0, Deathmatch = 1, Coop = 2 };
     enum MapModes : qint16 {
@@ -34,7 +38,8 @@ public:
     void SaveToFile(RecordWriter& file) const;
     // Appends the variables, the extra commands, an empty line and the map
     // line. The game's current game directory must already be this record's.
-    void WriteToConfigFile(ScriptWriter& file, const Quake2& game) const;
+    // Fails when the map list of a random map cannot be read.
+    Result<> WriteToConfigFile(ScriptWriter& file, const Quake2& game) const;
 
     // The built-in list a map list name stands for; nothing for a map list
     // file.
@@ -44,10 +49,12 @@ public:
     static QString MapListName(Quake2::MapKind kind);
     // The map names of a list: built-in lists from the game, "Custom Maps"
     // without their file ending, otherwise the names in the map list file.
-    static QStringList GetMapList(std::optional<Quake2::MapKind> kind, const QString& mapList,
-                                  const Quake2& game);
+    // Fails with the file and the reason when the map list file is there but
+    // cannot be read.
+    static Result<QStringList> GetMapList(std::optional<Quake2::MapKind> kind,
+                                          const QString& mapList, const Quake2& game);
     // A map drawn uniformly from MapList's pool; empty when the pool is empty.
-    QString PickRandomMap(const Quake2& game) const;
+    Result<QString> PickRandomMap(const Quake2& game) const;
 
     QString ID;
     QString Game;

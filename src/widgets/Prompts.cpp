@@ -11,6 +11,8 @@
 #include <QMessageBox>
 #include <QSortFilterProxyModel>
 
+#include <utility>
+
 namespace Prompts {
 namespace {
 
@@ -50,10 +52,13 @@ QString StartFolder(const QString& folder) {
     return QDir::current().isRoot() ? QDir::homePath() : QDir::currentPath();
 }
 
-class DialogHandler : public Handler {
-public:
-    void Message(QWidget* parent, const QString& text, Icon icon, const QString& caption,
-                 const QString& details) override {
+// The handler in charge; none while the real dialogs answer.
+Handler* gCurrent = nullptr;
+
+// The real dialogs.
+struct Dialogs {
+    static void Message(QWidget* parent, const QString& text, Icon icon, const QString& caption,
+                        const QString& details) {
         QMessageBox box(parent);
         box.setWindowTitle(caption);
         box.setText(text);
@@ -66,14 +71,14 @@ public:
         box.exec();
     }
 
-    Choice RetryCancel(QWidget* parent, const QString& text) override {
+    static Choice RetryCancel(QWidget* parent, const QString& text) {
         QMessageBox box(QMessageBox::Warning, kProgramName, text,
                         QMessageBox::Retry | QMessageBox::Cancel, parent);
         box.setDefaultButton(QMessageBox::Retry);
         return box.exec() == QMessageBox::Retry ? Choice::Retry : Choice::Cancel;
     }
 
-    QString Input(QWidget* parent, const QString& prompt, const QString& defaultText) override {
+    static QString Input(QWidget* parent, const QString& prompt, const QString& defaultText) {
         QInputDialog dialog(parent);
         dialog.setWindowTitle(kProgramName);
         dialog.setLabelText(prompt);
@@ -85,7 +90,7 @@ public:
         return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
     }
 
-    QString OpenFile(QWidget* parent, const QString& filter, const QString& folder) override {
+    static QString OpenFile(QWidget* parent, const QString& filter, const QString& folder) {
         QList<FileDialogFilterEntry> entries = ParseFileDialogFilter(filter);
         QFileDialog dialog(parent);
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
@@ -126,32 +131,34 @@ public:
     }
 };
 
-DialogHandler gDialogs;
-Handler* gHandler = &gDialogs;
-
 } // namespace
+
+Handler::Handler() : mPrevious(std::exchange(gCurrent, this)) {}
+
+Handler::~Handler() {
+    gCurrent = mPrevious;
+}
 
 void Message(QWidget* parent, const QString& text, Icon icon, const QString& details,
              const QString& caption) {
-    gHandler->Message(parent, text, icon, caption, details);
+    if (gCurrent)
+        gCurrent->Message(parent, text, icon, caption, details);
+    else
+        Dialogs::Message(parent, text, icon, caption, details);
 }
 
 Choice RetryCancel(QWidget* parent, const QString& text) {
-    return gHandler->RetryCancel(parent, text);
+    return gCurrent ? gCurrent->RetryCancel(parent, text) : Dialogs::RetryCancel(parent, text);
 }
 
 QString Input(QWidget* parent, const QString& prompt, const QString& defaultText) {
-    return gHandler->Input(parent, prompt, defaultText);
+    return gCurrent ? gCurrent->Input(parent, prompt, defaultText)
+                    : Dialogs::Input(parent, prompt, defaultText);
 }
 
 QString OpenFile(QWidget* parent, const QString& filter, const QString& folder) {
-    return gHandler->OpenFile(parent, filter, folder);
-}
-
-Handler* SetHandler(Handler* handler) {
-    Handler* previous = gHandler == &gDialogs ? nullptr : gHandler;
-    gHandler = handler ? handler : &gDialogs;
-    return previous;
+    return gCurrent ? gCurrent->OpenFile(parent, filter, folder)
+                    : Dialogs::OpenFile(parent, filter, folder);
 }
 
 } // namespace Prompts

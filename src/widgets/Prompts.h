@@ -7,21 +7,29 @@
 class QWidget;
 
 // Message boxes, input boxes and open-file dialogs, all captioned "Corvale"
-// unless told otherwise. Tests replace the handler to answer them without
-// real modal windows.
+// unless told otherwise. Tests install a handler to answer them without real
+// modal windows.
 namespace Prompts {
 
 enum class Icon { None, Critical, Warning };
 enum class Choice { Retry, Cancel };
 
+// Answers every prompt instead of the real dialogs for as long as it lives;
+// the handler before it (or the real dialogs) answers again afterwards.
 class Handler {
 public:
-    virtual ~Handler() = default;
+    Handler();
+    virtual ~Handler();
+    Handler(const Handler&) = delete;
+    Handler& operator=(const Handler&) = delete;
     virtual void Message(QWidget* parent, const QString& text, Icon icon, const QString& caption,
                          const QString& details) = 0;
     virtual Choice RetryCancel(QWidget* parent, const QString& text) = 0;
     virtual QString Input(QWidget* parent, const QString& prompt, const QString& defaultText) = 0;
     virtual QString OpenFile(QWidget* parent, const QString& filter, const QString& folder) = 0;
+
+private:
+    Handler* mPrevious;
 };
 
 // Shows text with an OK button; details, when given, are shown on request.
@@ -38,9 +46,5 @@ QString Input(QWidget* parent, const QString& prompt, const QString& defaultText
 // current directory unless that is the root (where a desktop menu starts
 // programs), else in the home folder.
 QString OpenFile(QWidget* parent, const QString& filter, const QString& folder = QString());
-
-// Replaces the handler (nullptr restores the real dialogs) and returns the
-// one it replaced (nullptr for the real dialogs).
-Handler* SetHandler(Handler* handler);
 
 } // namespace Prompts

@@ -4,12 +4,6 @@
 #include <QDialog>
 #include <QTimer>
 
-ScriptedPrompts::ScriptedPrompts() : mPrevious(Prompts::SetHandler(this)) {}
-
-ScriptedPrompts::~ScriptedPrompts() {
-    Prompts::SetHandler(mPrevious);
-}
-
 void ScriptedPrompts::Message(QWidget*, const QString& text, Prompts::Icon, const QString&,
                               const QString& details) {
     messages << text;

@@ -10,13 +10,9 @@
 class QDialog;
 
 // Answers message, input and file boxes from queues instead of showing them,
-// and records what every box was shown. Installed for its lifetime; the
-// handler before it comes back afterwards.
+// and records what every box was shown, for its lifetime.
 class ScriptedPrompts : public Prompts::Handler {
 public:
-    ScriptedPrompts();
-    ~ScriptedPrompts() override;
-
     QQueue<Prompts::Choice> retryCancelAnswers; // Cancel when empty
     QQueue<QString> inputAnswers;               // "" when empty
     QQueue<QString> fileAnswers;                // "" when empty
@@ -31,9 +27,6 @@ public:
     Prompts::Choice RetryCancel(QWidget* parent, const QString& text) override;
     QString Input(QWidget* parent, const QString& prompt, const QString& defaultText) override;
     QString OpenFile(QWidget* parent, const QString& filter, const QString& folder) override;
-
-private:
-    Prompts::Handler* mPrevious;
 };
 
 // Runs action on the next modal dialog that opens (from a timer, since the

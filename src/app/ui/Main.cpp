@@ -32,15 +32,14 @@ int Main(QApplication& application, StartMode mode) {
     // Listening starts before the slower work, so that a copy started at the
     // same moment is answered.
     SingleInstance instance(QFileInfo(SettingsStore::FileName()).absolutePath(), RuntimeFolder());
-    if (!instance.Problem().isEmpty()) {
-        Prompts::Message(nullptr, instance.Problem(), Prompts::Icon::Warning);
+    if (!instance.Usable()) {
+        Prompts::Message(nullptr, instance.Usable().Error(), Prompts::Icon::Warning);
         return 1;
     }
     if (!instance.IsFirst()) {
         if (mode == StartMode::Window && instance.BringRunningCopyForward())
             return 0;
-        Prompts::Message(nullptr, QApplication::translate("Main", "Corvale is already running"),
-                         Prompts::Icon::Warning);
+        Prompts::Message(nullptr, SingleInstance::AlreadyRunning(), Prompts::Icon::Warning);
         return 1;
     }
     Quake2 game;

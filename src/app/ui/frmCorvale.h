@@ -2,21 +2,19 @@
 
 #include "app/LaunchLists.h"
 #include "app/Launcher.h"
+#include "app/StatusTooltips.h"
+#include "app/ui/PictureBox.h"
+#include "app/ui/StatusClock.h"
+#include "app/ui/WindowPlacement.h"
 #include "prefs/Options.h"
-#include "prefs/RandomPicture.h"
 #include "server/ServerConfig.h"
-#include "status/StatusQuery.h"
 
-#include <QHash>
 #include <QMainWindow>
-#include <QTimer>
 
 #include <memory>
 
-class QLabel;
 class QListView;
 class QPushButton;
-class SettingsStore;
 class Quake2;
 
 namespace Ui {
@@ -24,17 +22,17 @@ class frmCorvale;
 }
 
 // The main window: the server list and the profile list with their buttons,
-// the launch type, the Launch button and the picture. Creating it reads the
-// launcher settings; Load() fills it; closing it stores the lists, and then
-// the placement, the options and the launcher settings in one write.
+// the launch type, the Launch button and the picture. Load() reads the
+// settings and fills it; closing it stores the lists, and then the placement,
+// the options, the picture and the launcher settings in one write.
 class frmCorvale : public QMainWindow {
     Q_OBJECT
 public:
     explicit frmCorvale(Quake2& game, QWidget* parent = nullptr);
     ~frmCorvale() override;
 
-    // Window load: options, picture and default server configuration are
-    // created, the window is placed and the lists are filled.
+    // Window load: the options, the picture, the placement and the launcher
+    // settings are read and the lists are filled.
     void Load();
 
     Launcher& State() { return mLauncher; }
@@ -47,10 +45,6 @@ public:
     // game; a session that ends while that dialog is open starts nothing.
     // True when the game was started. Works with the window hidden.
     bool LaunchGame();
-
-    std::unique_ptr<Options> mOptions;
-    std::unique_ptr<RandomPicture> mRandomPicture;
-    std::unique_ptr<ServerConfig> mDefaultServer;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -66,16 +60,13 @@ private:
         qint16 rowAtPress = -1;
     };
 
-    void SetupWindow();
     void ApplyLaunchType();
     void SwitchLaunchType(int type);
-    QStringList SaveState();
     void Unload();
-
-    void PlaceWindow();
-    void SavePlacement(SettingsStore& settings) const;
-    void ShowPicture(bool afterDialog);
-    void StartClock();
+    // The launch for what the lists show, composed once for the command that
+    // asks; with its script written when writeScript. On failure the user
+    // has been told why.
+    Result<LaunchPlan> PlanLaunch(bool writeScript);
 
     void SettlePendingDeselects();
     void ShowSelection(ListControls& controls, qint16 row);
@@ -83,19 +74,14 @@ private:
 
     void AddClient();
     void ChangeClient();
-    void RemoveClient();
     void AddServer();
     void ChangeServer();
-    void RemoveServer();
 
     void ViewCommandLine();
     void ViewConfigFile();
-    void ShowOptions();
-    void ShowAbout();
     void ShowServerStatus();
     void QueryRemoteServers();
     void UpdateStatusCommand();
-    void ChoosePicture();
     void PressDefaultButton();
 
     qint16 ServerSelection() const;
@@ -104,15 +90,16 @@ private:
     std::unique_ptr<Ui::frmCorvale> ui;
     Quake2& mGame;
     Launcher mLauncher;
+    Options mOptions;
+    ServerConfig mDefaultServer;
     LaunchLists mLists{mLauncher};
     ListControls mServerList;
     ListControls mClientList;
-    // The last status of each remote server address, shown as its tooltip.
-    StatusQuery mStatusQuery;
-    QHash<QString, QString> mStatusTips;
-    QLabel* mDateLabel = nullptr;
-    QLabel* mTimeLabel = nullptr;
-    QTimer mClock;
+    StatusTooltips mStatusTips{mLists.ServerModel()};
+    WindowPlacement mPlacement{*this};
+    std::unique_ptr<PictureBox> mPicture;
+    std::unique_ptr<StatusClock> mClock;
+    bool mLoaded = false;
     bool mUnloaded = false;
     bool mShowingSelection = false;
 };

@@ -8,27 +8,17 @@
 #include "widgets/Prompts.h"
 #include "widgets/SingleLine.h"
 
-#include <QShowEvent>
-
 frmUserProfile::frmUserProfile(UserProfile& profile, Quake2& game, const Options& options,
                                QWidget* parent)
-    : QDialog(parent), ui(std::make_unique<Ui::frmUserProfile>()), mRecord(profile), mGame(game),
-      mOptions(options) {
+    : RecordDialog(parent), ui(std::make_unique<Ui::frmUserProfile>()), mRecord(profile),
+      mGame(game), mOptions(options) {
     ui->setupUi(this);
     KeepSingleLine(this);
-    connect(ui->cmdOK, &QPushButton::clicked, this, &frmUserProfile::StoreAndClose);
-    connect(ui->cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+    BindButtons(ui->cmdOK, ui->cmdCancel);
     connect(ui->cmdEditFile, &QPushButton::clicked, this, &frmUserProfile::EditConfigFile);
 }
 
 frmUserProfile::~frmUserProfile() = default;
-
-void frmUserProfile::showEvent(QShowEvent* event) {
-    // Every showing starts from the record and from what is on disk now.
-    if (!event->spontaneous())
-        FillControls();
-    QDialog::showEvent(event);
-}
 
 void frmUserProfile::FillControls() {
     // Config files are looked up in the base game directory.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "widgets/RecordDialog.h"
 
 #include <memory>
 
@@ -13,19 +13,16 @@ class UserProfile;
 
 // Edits a user profile: its name and the game config file it runs. The list
 // offers the base game's config files; any other name can be typed.
-class frmUserProfile : public QDialog {
+class frmUserProfile : public RecordDialog {
     Q_OBJECT
 public:
     frmUserProfile(UserProfile& profile, Quake2& game, const Options& options,
                    QWidget* parent = nullptr);
     ~frmUserProfile() override;
 
-protected:
-    void showEvent(QShowEvent* event) override;
-
 private:
-    void FillControls();
-    void StoreAndClose();
+    void FillControls() override;
+    void StoreAndClose() override;
     void EditConfigFile();
 
     std::unique_ptr<Ui::frmUserProfile> ui;

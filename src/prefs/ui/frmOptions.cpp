@@ -8,7 +8,6 @@
 #include "widgets/SingleLine.h"
 
 #include <QDir>
-#include <QShowEvent>
 
 namespace {
 QString ProgramsFilter() {
@@ -18,23 +17,15 @@ QString ProgramsFilter() {
 } // namespace
 
 frmOptions::frmOptions(Options& options, QWidget* parent)
-    : QDialog(parent), ui(std::make_unique<Ui::frmOptions>()), mRecord(options) {
+    : RecordDialog(parent), ui(std::make_unique<Ui::frmOptions>()), mRecord(options) {
     ui->setupUi(this);
     KeepSingleLine(this);
     connect(ui->cmdBrowseExec, &QPushButton::clicked, this, &frmOptions::BrowseExecutable);
     connect(ui->cmdBrowseViewer, &QPushButton::clicked, this, &frmOptions::BrowseTextViewer);
-    connect(ui->cmdOK, &QPushButton::clicked, this, &frmOptions::ApplyAndCheck);
-    connect(ui->cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+    BindButtons(ui->cmdOK, ui->cmdCancel);
 }
 
 frmOptions::~frmOptions() = default;
-
-void frmOptions::showEvent(QShowEvent* event) {
-    // Every showing starts from the values in force.
-    if (!event->spontaneous())
-        FillControls();
-    QDialog::showEvent(event);
-}
 
 void frmOptions::FillControls() {
     ui->txtPath->setText(mRecord.GamePath());
@@ -64,7 +55,7 @@ void frmOptions::BrowseTextViewer() {
         ui->txtTextViewer->setText(file);
 }
 
-void frmOptions::ApplyAndCheck() {
+void frmOptions::StoreAndClose() {
     mRecord.Apply(ui->txtPath->text(), ui->txtExecutable->text(), ui->txtTextViewer->text(),
                   ui->chkCloseOnLaunch->isChecked());
     // The entries stay in force whatever the answer: the user may keep a game

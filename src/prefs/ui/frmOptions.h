@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "widgets/RecordDialog.h"
 
 #include <memory>
 
@@ -12,20 +12,18 @@ class Options;
 // Edits the program options: the game's folder and executable, the text
 // viewer and whether the launcher closes after a launch. OK applies the
 // entries and then checks that the game executable exists.
-class frmOptions : public QDialog {
+class frmOptions : public RecordDialog {
     Q_OBJECT
 public:
     explicit frmOptions(Options& options, QWidget* parent = nullptr);
     ~frmOptions() override;
 
-protected:
-    void showEvent(QShowEvent* event) override;
-
 private:
-    void FillControls();
+    void FillControls() override;
+    // Applies the entries, then checks that the game executable exists.
+    void StoreAndClose() override;
     void BrowseExecutable();
     void BrowseTextViewer();
-    void ApplyAndCheck();
 
     std::unique_ptr<Ui::frmOptions> ui;
     Options& mRecord;

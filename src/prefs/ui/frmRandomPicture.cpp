@@ -5,8 +5,6 @@
 #include "widgets/Prompts.h"
 #include "widgets/SingleLine.h"
 
-#include <QShowEvent>
-
 namespace {
 QString PictureFilter() {
     return QStringLiteral("%1|*.bmp;*.dib;*.gif;*.jpg;*.wmf;*.emf;*.ico;*.cur|%2|*.bmp;*.dib|"
@@ -21,26 +19,18 @@ QString PictureFilter() {
 } // namespace
 
 frmRandomPicture::frmRandomPicture(RandomPicture& picture, QWidget* parent)
-    : QDialog(parent), ui(std::make_unique<Ui::frmRandomPicture>()), mRecord(picture) {
+    : RecordDialog(parent), ui(std::make_unique<Ui::frmRandomPicture>()), mRecord(picture) {
     ui->setupUi(this);
     KeepSingleLine(this);
     connect(ui->cmdBrowse, &QPushButton::clicked, this, &frmRandomPicture::Browse);
-    connect(ui->cmdOK, &QPushButton::clicked, this, &frmRandomPicture::StoreAndClose);
-    connect(ui->cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+    BindButtons(ui->cmdOK, ui->cmdCancel);
 }
 
 frmRandomPicture::~frmRandomPicture() = default;
 
-void frmRandomPicture::showEvent(QShowEvent* event) {
-    if (!event->spontaneous())
-        FillControls();
-    QDialog::showEvent(event);
-}
-
 void frmRandomPicture::FillControls() {
     ui->txtImageFile->setText(mRecord.ImageFile);
     ui->chkStretchToFit->setChecked(mRecord.StretchToFit);
-    mRecord.OK = false;
 }
 
 void frmRandomPicture::Browse() {
@@ -52,6 +42,5 @@ void frmRandomPicture::Browse() {
 void frmRandomPicture::StoreAndClose() {
     mRecord.ImageFile = ui->txtImageFile->text();
     mRecord.StretchToFit = ui->chkStretchToFit->isChecked();
-    mRecord.OK = true;
     accept();
 }

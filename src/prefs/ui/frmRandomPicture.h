@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "widgets/RecordDialog.h"
 
 #include <memory>
 
@@ -10,20 +10,16 @@ class frmRandomPicture;
 class RandomPicture;
 
 // Chooses the picture shown in the main window and whether it is stretched.
-// The record's OK member tells whether the last showing ended with OK.
-class frmRandomPicture : public QDialog {
+class frmRandomPicture : public RecordDialog {
     Q_OBJECT
 public:
     explicit frmRandomPicture(RandomPicture& picture, QWidget* parent = nullptr);
     ~frmRandomPicture() override;
 
-protected:
-    void showEvent(QShowEvent* event) override;
-
 private:
-    void FillControls();
+    void FillControls() override;
+    void StoreAndClose() override;
     void Browse();
-    void StoreAndClose();
 
     std::unique_ptr<Ui::frmRandomPicture> ui;
     RandomPicture& mRecord;

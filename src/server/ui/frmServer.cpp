@@ -14,7 +14,6 @@
 #include "widgets/SpinArrows.h"
 
 #include <QEvent>
-#include <QShowEvent>
 
 namespace {
 
@@ -61,7 +60,7 @@ QString SavedGameLine(const QString& title) {
 } // namespace
 
 frmServer::frmServer(ServerConfig& record, Quake2& game, const Options& options, QWidget* parent)
-    : QDialog(parent), ui(std::make_unique<Ui::frmServer>()), mRecord(record), mGame(game),
+    : RecordDialog(parent), ui(std::make_unique<Ui::frmServer>()), mRecord(record), mGame(game),
       mOptions(options) {
     ui->setupUi(this);
     BindControls();
@@ -69,18 +68,6 @@ frmServer::frmServer(ServerConfig& record, Quake2& game, const Options& options,
 }
 
 frmServer::~frmServer() = default;
-
-void frmServer::showEvent(QShowEvent* event) {
-    // Every showing starts from the record and from what is on disk now.
-    if (!event->spontaneous()) {
-        mGame.SetGame(QString());
-        FillSubgameList();
-        RecordToControls();
-        if (!mRecord.ID.isEmpty())
-            setWindowTitle(tr("Server Configuration - [%1]").arg(mRecord.ID));
-    }
-    QDialog::showEvent(event);
-}
 
 void frmServer::BindControls() {
     AddOptions(mPlayerMode, {ui->optPlayerMode0, ui->optPlayerMode1, ui->optPlayerMode2});
@@ -122,8 +109,7 @@ void frmServer::ConnectRules() {
     connect(ui->txtMapName, &QLineEdit::textChanged, this, &frmServer::MapNameEdited);
     connect(ui->cmdViewTextFile, &QPushButton::clicked, this, &frmServer::ViewTextFile);
     connect(ui->cmdDefaults, &QPushButton::clicked, this, &frmServer::LoadDefaults);
-    connect(ui->cmdOK, &QPushButton::clicked, this, &frmServer::Accept);
-    connect(ui->cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+    BindButtons(ui->cmdOK, ui->cmdCancel);
 }
 
 bool frmServer::eventFilter(QObject* watched, QEvent* event) {
@@ -155,8 +141,12 @@ void frmServer::FillMapList() {
     mLastFilledList = MapListValue();
     // A typed name that equals a built-in list means that list, as it does
     // when the server starts.
-    ui->lstMaps->addItems(ServerConfig::GetMapList(ServerConfig::MapListKind(mLastFilledList),
-                                                   mLastFilledList, mGame));
+    const Result<QStringList> maps = ServerConfig::GetMapList(
+        ServerConfig::MapListKind(mLastFilledList), mLastFilledList, mGame);
+    if (maps)
+        ui->lstMaps->addItems(*maps);
+    else
+        Prompts::Message(this, maps.Error(), Prompts::Icon::Warning);
 }
 
 void frmServer::FillSavedGameList() {
@@ -166,7 +156,11 @@ void frmServer::FillSavedGameList() {
     ui->lstMaps->setCurrentRow(0);
 }
 
-void frmServer::RecordToControls() {
+void frmServer::FillControls() {
+    if (!mRecord.ID.isEmpty())
+        setWindowTitle(tr("Server Configuration - [%1]").arg(mRecord.ID));
+    mGame.SetGame(QString());
+    FillSubgameList();
     ui->cboSubgame->setCurrentIndex(
         ui->cboSubgame->findText(mRecord.Game, Qt::MatchExactly | Qt::MatchCaseSensitive));
 
@@ -215,7 +209,7 @@ void frmServer::RecordToControls() {
         mDmFlags.at(bit)->setChecked(mRecord.DmFlags & (1 << bit));
 }
 
-void frmServer::ControlsToRecord() {
+void frmServer::StoreAndClose() {
     mRecord.Game = ui->cboSubgame->currentIndex() >= 0 ? ui->cboSubgame->currentText() : QString();
     mRecord.PlayerMode = SelectedOption(mPlayerMode, mRecord.PlayerMode);
     mRecord.Difficulty = SelectedOption(mDifficulty, mRecord.Difficulty);
@@ -266,6 +260,7 @@ void frmServer::ControlsToRecord() {
     default:
         break;
     }
+    accept();
 }
 
 void frmServer::ApplyPlayerMode() {
@@ -365,12 +360,7 @@ void frmServer::ViewTextFile() {
 
 void frmServer::LoadDefaults() {
     mRecord.LoadDefaults();
-    RecordToControls();
-}
-
-void frmServer::Accept() {
-    ControlsToRecord();
-    accept();
+    FillControls();
 }
 
 bool frmServer::MapModeIs(int mode) const {

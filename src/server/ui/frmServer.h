@@ -2,8 +2,8 @@
 
 #include "game/Quake2.h"
 
+#include "widgets/RecordDialog.h"
 #include <QButtonGroup>
-#include <QDialog>
 
 #include <memory>
 
@@ -19,7 +19,7 @@ class frmServer;
 // opens and writes them back on OK. Keeps the controls in step with the player
 // mode and map mode, and fills its lists from the game installation. While it
 // is open the game object's current game directory follows the chosen subgame.
-class frmServer : public QDialog {
+class frmServer : public RecordDialog {
     Q_OBJECT
 public:
     frmServer(ServerConfig& record, Quake2& game, const Options& options,
@@ -27,7 +27,6 @@ public:
     ~frmServer() override;
 
 protected:
-    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -37,8 +36,8 @@ private:
     void FillSubgameList();
     void FillMapList();
     void FillSavedGameList();
-    void RecordToControls();
-    void ControlsToRecord();
+    void FillControls() override;
+    void StoreAndClose() override;
 
     void ApplyPlayerMode();
     void ApplyMapMode();
@@ -50,7 +49,6 @@ private:
     void MapNameEdited();
     void ViewTextFile();
     void LoadDefaults();
-    void Accept();
 
     // The box lists the built-in lists in the order of their kinds.
     void SelectMapList(Quake2::MapKind kind);

@@ -1,0 +1,116 @@
+#include "finder/BrowseCommand.h"
+
+#include "finder/ServerFinder.h"
+#include "status/StatusFormat.h"
+
+#include <QEventLoop>
+#include <QHash>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QTextStream>
+
+#include <algorithm>
+
+namespace {
+
+int OutcomeRank(StatusOutcome outcome) {
+    switch (outcome) {
+    case StatusOutcome::Answered:
+        return 0;
+    case StatusOutcome::BadReply:
+        return 1;
+    case StatusOutcome::NoAnswer:
+        break;
+    }
+    return 2;
+}
+
+QJsonObject ServerObject(const ServerStatus& status) {
+    QJsonObject server{{QStringLiteral("address"), status.address}};
+    if (status.outcome == StatusOutcome::NoAnswer) {
+        server.insert(QStringLiteral("status"), QStringLiteral("no answer"));
+        return server;
+    }
+    if (status.outcome == StatusOutcome::BadReply)
+        server.insert(QStringLiteral("status"), QStringLiteral("bad reply"));
+    QJsonArray players;
+    for (const PlayerStatus& player : status.players)
+        players.append(QJsonObject{{QStringLiteral("name"), player.name},
+                                   {QStringLiteral("frags"), player.frags},
+                                   {QStringLiteral("ping"), player.ping}});
+    bool maxIsNumber = false;
+    const int max = status.MaxPlayers().toInt(&maxIsNumber);
+    server.insert(QStringLiteral("name"), status.HostName());
+    server.insert(QStringLiteral("map"), status.MapName());
+    server.insert(QStringLiteral("players"), players.size());
+    server.insert(QStringLiteral("max"), maxIsNumber ? QJsonValue(max) : QJsonValue());
+    server.insert(QStringLiteral("ping"), status.pingMs);
+    server.insert(QStringLiteral("game"), GameName(status));
+    server.insert(QStringLiteral("playerList"), players);
+    return server;
+}
+
+void WriteSources(const ServerFinder& finder, QTextStream& log) {
+    qsizetype width = 0;
+    for (qsizetype index = 0; index < finder.SourceCount(); ++index)
+        width = std::max(width, finder.SourceName(index).size());
+    for (qsizetype index = 0; index < finder.SourceCount(); ++index)
+        log << finder.SourceName(index).leftJustified(width) << QStringLiteral("  ")
+            << finder.SourceResultAt(index).text << u'\n';
+    log.flush();
+}
+
+} // namespace
+
+QString GameName(const ServerStatus& status) {
+    for (const QString& key : {QStringLiteral("gamename"), QStringLiteral("game")}) {
+        const QString game = status.info.value(key);
+        if (!game.isEmpty())
+            return game;
+    }
+    return QStringLiteral("baseq2");
+}
+
+void SortByPing(QList<ServerStatus>& servers) {
+    std::stable_sort(servers.begin(), servers.end(),
+                     [](const ServerStatus& left, const ServerStatus& right) {
+                         const int leftRank = OutcomeRank(left.outcome);
+                         const int rightRank = OutcomeRank(right.outcome);
+                         if (leftRank != rightRank)
+                             return leftRank < rightRank;
+                         return leftRank == 0 && left.pingMs < right.pingMs;
+                     });
+}
+
+QJsonDocument BrowseJson(const QList<ServerStatus>& servers) {
+    QJsonArray array;
+    for (const ServerStatus& status : servers)
+        array.append(ServerObject(status));
+    return QJsonDocument(array);
+}
+
+int RunBrowseCommand(ServerFinder& finder, bool json, QTextStream& out, QTextStream& log) {
+    QHash<QString, ServerStatus> statuses;
+    const QMetaObject::Connection collect = QObject::connect(
+        &finder, &ServerFinder::StatusReceived,
+        [&statuses](const ServerStatus& status) { statuses.insert(status.address, status); });
+    QEventLoop loop;
+    QObject::connect(&finder, &ServerFinder::Finished, &loop, &QEventLoop::quit);
+    finder.Start();
+    loop.exec();
+    QObject::disconnect(collect);
+
+    QList<ServerStatus> servers;
+    for (const QString& address : finder.Servers()) {
+        servers.append(statuses.value(address));
+        servers.last().address = address;
+    }
+    SortByPing(servers);
+    if (json)
+        out << BrowseJson(servers).toJson();
+    else
+        out << StatusTable(servers);
+    out.flush();
+    WriteSources(finder, log);
+    return finder.AnySourceAnswered() ? 0 : 1;
+}

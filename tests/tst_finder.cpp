@@ -125,7 +125,8 @@ private Q_SLOTS:
         QFETCH(QStringList, first);
         FakeUdpMaster master;
         master.SetReply(datagrams, fromOtherPort);
-        UdpMasterSource source(master.Address(), 300ms, nullptr);
+        // Long enough for a reply before the resend on a busy machine.
+        UdpMasterSource source(master.Address(), 600ms, nullptr);
         const SourceRun run = Run(source);
         QCOMPARE(run.result.state, state);
         QTEST(run.result.text, "text");

@@ -323,9 +323,13 @@ private Q_SLOTS:
              {entry(u"203.0.113.9"_s, 22, u"203.0.115.255"_s),
               entry(u"192.0.2.11"_s, 24, u"192.0.2.255"_s)}},
         });
-        QCOMPARE(targets.size(), 2);
+        QCOMPARE(targets.size(), 3);
         QCOMPARE(targets[0].sendTo, QHostAddress(u"192.0.2.255"_s));
         QCOMPARE(targets[1].sendTo, QHostAddress(u"203.0.115.255"_s));
+        // The IPv6 group on the first game port, for the one interface up with IPv6.
+        QCOMPARE(targets[2].sendTo, QHostAddress(u"ff12::666"_s));
+        QCOMPARE(targets[2].port, kFirstLanPort);
+        QVERIFY(QHostAddress(u"fe80::2"_s).isInSubnet(targets[2].network, targets[2].prefixLength));
         // Replies count from any address of the network.
         QVERIFY(
             QHostAddress(u"203.0.112.1"_s).isInSubnet(targets[1].network, targets[1].prefixLength));

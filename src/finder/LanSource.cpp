@@ -25,13 +25,25 @@ QList<UdpTarget> BroadcastTargets(const QList<InterfaceAddresses>& interfaces) {
                 targets.append({entry.broadcast(), entry.ip(), entry.prefixLength()});
         }
     }
+    for (const InterfaceAddresses& interface : interfaces) {
+        const bool hasIPv6 = std::any_of(
+            interface.entries.begin(), interface.entries.end(), [](const QNetworkAddressEntry& e) {
+                return e.ip().protocol() == QAbstractSocket::IPv6Protocol;
+            });
+        if (!interface.flags.testFlag(QNetworkInterface::IsUp) ||
+            interface.flags.testFlag(QNetworkInterface::IsLoopBack) || !hasIPv6)
+            continue;
+        QHostAddress group{QLatin1String(kLanGroup)};
+        group.setScopeId(interface.name);
+        targets.append({group, QHostAddress(QStringLiteral("fe80::")), 10, kFirstLanPort});
+    }
     return targets;
 }
 
 QList<UdpTarget> BroadcastTargets() {
     QList<InterfaceAddresses> interfaces;
     for (const QNetworkInterface& interface : QNetworkInterface::allInterfaces())
-        interfaces.append({interface.flags(), interface.addressEntries()});
+        interfaces.append({interface.flags(), interface.addressEntries(), interface.name()});
     return BroadcastTargets(interfaces);
 }
 
@@ -58,7 +70,7 @@ void LanSource::Start() {
     }
     const QList<UdpTarget> targets = BroadcastTargets();
     if (targets.isEmpty())
-        FailLater(tr("no network with a broadcast address"));
+        FailLater(tr("no local network"));
     else
         AskTargets(targets);
 }

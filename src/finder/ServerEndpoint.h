@@ -9,8 +9,14 @@ struct ServerEndpoint {
     QHostAddress host;
     quint16 port = 0;
 
-    // "a.b.c.d:port", the form the status query and the remote server list take.
-    QString ToString() const { return host.toString() + u':' + QString::number(port); }
+    // "a.b.c.d:port" or "[ipv6]:port", the form the status query and the
+    // remote server list take.
+    QString ToString() const {
+        const QString address = host.toString();
+        return (host.protocol() == QAbstractSocket::IPv6Protocol ? u'[' + address + u']'
+                                                                 : address) +
+               u':' + QString::number(port);
+    }
     friend bool operator==(const ServerEndpoint&, const ServerEndpoint&) = default;
 };
 

@@ -25,9 +25,12 @@ UdpSource::UdpSource(QByteArray request, quint16 firstPort, int portCount,
 }
 
 void UdpSource::AskHost(const QString& host) {
-    const QHostAddress address(host);
-    if (address.protocol() == QAbstractSocket::IPv4Protocol)
-        AskTargets({{address, address, 32}});
+    // An IPv6 address may come in brackets, as in a server address.
+    const QHostAddress address(
+        host.startsWith(u'[') && host.endsWith(u']') ? host.mid(1, host.size() - 2) : host);
+    if (!address.isNull())
+        AskTargets(
+            {{address, address, address.protocol() == QAbstractSocket::IPv6Protocol ? 128 : 32}});
     else if (host.isEmpty())
         FailLater(tr("no address"));
     else
@@ -35,13 +38,18 @@ void UdpSource::AskHost(const QString& host) {
 }
 
 void UdpSource::Resolved(const QHostInfo& host) {
-    for (const QHostAddress& address : host.addresses()) {
-        if (address.protocol() == QAbstractSocket::IPv4Protocol) {
-            AskTargets({{address, address, 32}});
-            return;
-        }
-    }
-    Finish({SourceState::Failed, 0, tr("unknown host")});
+    const QList<QHostAddress> addresses = host.addresses();
+    // IPv4 first, as the status query does.
+    const auto chosen =
+        std::find_if(addresses.begin(), addresses.end(), [](const QHostAddress& address) {
+            return address.protocol() == QAbstractSocket::IPv4Protocol;
+        });
+    if (chosen != addresses.end())
+        AskTargets({{*chosen, *chosen, 32}});
+    else if (!addresses.isEmpty())
+        AskTargets({{addresses.constFirst(), addresses.constFirst(), 128}});
+    else
+        Finish({SourceState::Failed, 0, tr("unknown host")});
 }
 
 void UdpSource::AskTargets(const QList<UdpTarget>& targets) {
@@ -49,7 +57,9 @@ void UdpSource::AskTargets(const QList<UdpTarget>& targets) {
     mFilter.emplace(std::any_of(targets.begin(), targets.end(), [](const UdpTarget& target) {
         return target.sendTo.isLoopback();
     }));
-    if (!mSocket.bind(QHostAddress::AnyIPv4, 0) || !SendRequests()) {
+    // Both protocols where the system has IPv6, IPv4 alone elsewhere.
+    const bool bound = mSocket.bind(QHostAddress::Any, 0) || mSocket.bind(QHostAddress::AnyIPv4, 0);
+    if (!bound || !SendRequests()) {
         FailLater(mSocket.errorString());
         return;
     }
@@ -59,9 +69,12 @@ void UdpSource::AskTargets(const QList<UdpTarget>& targets) {
 // True when at least one request went out.
 bool UdpSource::SendRequests() {
     bool sent = false;
-    for (const UdpTarget& target : std::as_const(mTargets))
-        for (int port = mFirstPort; port < mFirstPort + mPortCount; ++port)
+    for (const UdpTarget& target : std::as_const(mTargets)) {
+        const int first = target.port ? target.port : mFirstPort;
+        const int end = target.port ? target.port + 1 : mFirstPort + mPortCount;
+        for (int port = first; port < end; ++port)
             sent |= mSocket.writeDatagram(mRequest, target.sendTo, static_cast<quint16>(port)) >= 0;
+    }
     return sent;
 }
 
@@ -86,6 +99,10 @@ void UdpSource::ReadDatagrams() {
         QHostAddress sender;
         quint16 port = 0;
         const qint64 size = mSocket.readDatagram(mBuffer.data(), mBuffer.size(), &sender, &port);
+        // A dual-stack socket reports an IPv4 sender as ::ffff:a.b.c.d.
+        bool isIPv4 = false;
+        if (const quint32 ipv4 = sender.toIPv4Address(&isIPv4); isIPv4)
+            sender.setAddress(ipv4);
         if (size < 0 || !Accepts(sender, port))
             continue;
         if (Read(QByteArrayView(mBuffer.data(), size), {sender, port}))
@@ -96,10 +113,11 @@ void UdpSource::ReadDatagrams() {
 }
 
 bool UdpSource::Accepts(const QHostAddress& sender, quint16 port) const {
-    return port >= mFirstPort && port < mFirstPort + mPortCount &&
-           std::any_of(mTargets.begin(), mTargets.end(), [&](const UdpTarget& target) {
-               return sender.isInSubnet(target.network, target.prefixLength);
-           });
+    return std::any_of(mTargets.begin(), mTargets.end(), [&](const UdpTarget& target) {
+        const bool portAsked = target.port ? port == target.port
+                                           : port >= mFirstPort && port < mFirstPort + mPortCount;
+        return portAsked && sender.isInSubnet(target.network, target.prefixLength);
+    });
 }
 
 void UdpSource::Keep(const ServerListRead& read) {

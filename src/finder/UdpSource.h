@@ -13,11 +13,13 @@
 class QHostInfo;
 
 // Where a UDP source sends its request, and whose replies it takes: those
-// from an address in network/prefixLength.
+// from an address in network/prefixLength, on the port asked.
 struct UdpTarget {
     QHostAddress sendTo;
     QHostAddress network;
     int prefixLength = 32;
+    // The one port asked; 0 for each of the source's ports.
+    quint16 port = 0;
 };
 
 // A source asked over UDP: it sends its request to each target on each of

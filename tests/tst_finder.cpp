@@ -4,6 +4,7 @@
 #include "finder/LanSource.h"
 #include "finder/ServerFinder.h"
 #include "finder/UdpMasterSource.h"
+#include "status/StatusFormat.h"
 #include "support/FakeGameServers.h"
 #include "support/FakeMasters.h"
 
@@ -277,15 +278,17 @@ private Q_SLOTS:
         const QJsonArray servers = QJsonDocument::fromJson(text.toUtf8()).array();
         QJsonObject first = servers[0].toObject();
         QVERIFY(first.take(u"ping"_s).toInt() >= 0);
+        QVERIFY(first.take(u"info"_s).isObject() && first.take(u"time"_s).isString());
         const QJsonArray players{
             QJsonObject{{u"name"_s, u"Al"_s}, {u"frags"_s, 3}, {u"ping"_s, 99}}};
         QCOMPARE(first, (QJsonObject{{u"address"_s, answering},
+                                     {u"status"_s, u"answered"_s},
                                      {u"name"_s, u"Frag fest"_s},
                                      {u"map"_s, u"q2dm1"_s},
-                                     {u"players"_s, 1},
+                                     {u"playerCount"_s, 1},
                                      {u"max"_s, 16},
                                      {u"game"_s, u"ctf"_s},
-                                     {u"playerList"_s, players}}));
+                                     {u"players"_s, players}}));
         QCOMPARE(servers[1], (QJsonObject{{u"address"_s, silent}, {u"status"_s, u"no answer"_s}}));
 
         FakeUdpMaster quiet;

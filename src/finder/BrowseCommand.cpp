@@ -5,8 +5,6 @@
 
 #include <QEventLoop>
 #include <QHash>
-#include <QJsonArray>
-#include <QJsonObject>
 #include <QTextStream>
 
 #include <algorithm>
@@ -25,31 +23,6 @@ int OutcomeRank(StatusOutcome outcome) {
     return 2;
 }
 
-QJsonObject ServerObject(const ServerStatus& status) {
-    QJsonObject server{{QStringLiteral("address"), status.address}};
-    if (status.outcome == StatusOutcome::NoAnswer) {
-        server.insert(QStringLiteral("status"), QStringLiteral("no answer"));
-        return server;
-    }
-    if (status.outcome == StatusOutcome::BadReply)
-        server.insert(QStringLiteral("status"), QStringLiteral("bad reply"));
-    QJsonArray players;
-    for (const PlayerStatus& player : status.players)
-        players.append(QJsonObject{{QStringLiteral("name"), player.name},
-                                   {QStringLiteral("frags"), player.frags},
-                                   {QStringLiteral("ping"), player.ping}});
-    bool maxIsNumber = false;
-    const int max = status.MaxPlayers().toInt(&maxIsNumber);
-    server.insert(QStringLiteral("name"), status.HostName());
-    server.insert(QStringLiteral("map"), status.MapName());
-    server.insert(QStringLiteral("players"), players.size());
-    server.insert(QStringLiteral("max"), maxIsNumber ? QJsonValue(max) : QJsonValue());
-    server.insert(QStringLiteral("ping"), status.pingMs);
-    server.insert(QStringLiteral("game"), GameName(status));
-    server.insert(QStringLiteral("playerList"), players);
-    return server;
-}
-
 void WriteSources(const ServerFinder& finder, QTextStream& log) {
     qsizetype width = 0;
     for (qsizetype index = 0; index < finder.SourceCount(); ++index)
@@ -62,15 +35,6 @@ void WriteSources(const ServerFinder& finder, QTextStream& log) {
 
 } // namespace
 
-QString GameName(const ServerStatus& status) {
-    for (const QString& key : {QStringLiteral("gamename"), QStringLiteral("game")}) {
-        const QString game = status.info.value(key);
-        if (!game.isEmpty())
-            return game;
-    }
-    return QStringLiteral("baseq2");
-}
-
 void SortByPing(QList<ServerStatus>& servers) {
     std::stable_sort(servers.begin(), servers.end(),
                      [](const ServerStatus& left, const ServerStatus& right) {
@@ -80,13 +44,6 @@ void SortByPing(QList<ServerStatus>& servers) {
                              return leftRank < rightRank;
                          return leftRank == 0 && left.pingMs < right.pingMs;
                      });
-}
-
-QJsonDocument BrowseJson(const QList<ServerStatus>& servers) {
-    QJsonArray array;
-    for (const ServerStatus& status : servers)
-        array.append(ServerObject(status));
-    return QJsonDocument(array);
 }
 
 int RunBrowseCommand(ServerFinder& finder, bool json, QTextStream& out, QTextStream& log) {
@@ -107,7 +64,7 @@ int RunBrowseCommand(ServerFinder& finder, bool json, QTextStream& out, QTextStr
     }
     SortByPing(servers);
     if (json)
-        out << BrowseJson(servers).toJson();
+        out << StatusJson(servers).toJson();
     else
         out << StatusTable(servers);
     out.flush();

@@ -9,6 +9,7 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <QPointer>
 #include <QTimer>
 
 #include <memory>
@@ -47,6 +48,12 @@ public:
     // game; a session that ends while that dialog is open starts nothing.
     // True when the game was started. Works with the window hidden.
     bool LaunchGame();
+
+    // Adds a game server to the remote servers unless it is there, selects
+    // it, switches to Client Only and launches as the Launch button does.
+    // With `launch` false it is only added (and selected when the list shows
+    // the remote servers).
+    void JoinServer(const QString& address, bool launch = true);
 
     std::unique_ptr<Options> mOptions;
     std::unique_ptr<RandomPicture> mRandomPicture;
@@ -93,6 +100,7 @@ private:
     void ShowOptions();
     void ShowAbout();
     void ShowServerStatus();
+    void ShowServerFinder();
     void QueryRemoteServers();
     void UpdateStatusCommand();
     void ChoosePicture();
@@ -110,6 +118,7 @@ private:
     // The last status of each remote server address, shown as its tooltip.
     StatusQuery mStatusQuery;
     QHash<QString, QString> mStatusTips;
+    QPointer<QWidget> mServerFinder;
     QLabel* mDateLabel = nullptr;
     QLabel* mTimeLabel = nullptr;
     QTimer mClock;

@@ -2,6 +2,7 @@
 
 #include "finder/EntryFilter.h"
 #include "finder/ServerListReader.h"
+#include "status/StatusFormat.h"
 
 #include <QHostAddress>
 #include <QNetworkAccessManager>
@@ -72,7 +73,7 @@ void HttpListSource::Fetched() {
                      .arg(mReply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString())
                      .trimmed()});
         else if (mReply->error() == QNetworkReply::OperationCanceledError)
-            Finish({SourceState::NoAnswer, 0, tr("no answer")});
+            Finish({SourceState::NoAnswer, 0, OutcomeText(StatusOutcome::NoAnswer)});
         else
             Finish({SourceState::Failed, 0, mReply->errorString()});
         return;

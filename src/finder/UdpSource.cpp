@@ -1,5 +1,7 @@
 #include "finder/UdpSource.h"
 
+#include "status/StatusFormat.h"
+
 #include <QHostInfo>
 
 #include <algorithm>
@@ -130,6 +132,6 @@ SourceResult UdpSource::Outcome() const {
     if (mReplies > 0)
         return mFilter->Answered();
     if (mOtherDatagrams > 0)
-        return {SourceState::BadReply, 0, tr("bad reply")};
-    return {SourceState::NoAnswer, 0, tr("no answer")};
+        return {SourceState::BadReply, 0, OutcomeText(StatusOutcome::BadReply)};
+    return {SourceState::NoAnswer, 0, OutcomeText(StatusOutcome::NoAnswer)};
 }

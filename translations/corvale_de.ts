@@ -988,7 +988,7 @@ Der Texteditor lässt sich unter Ansicht &gt; Optionen ändern.</translation>
     </message>
     <message>
         <source>Join When a &amp;Slot Frees</source>
-        <translation>Beitreten, wenn ein &amp;Platz frei wird</translation>
+        <translation>Bei freiem &amp;Platz beitreten</translation>
     </message>
     <message>
         <source>Cancel</source>

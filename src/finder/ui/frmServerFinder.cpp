@@ -72,19 +72,23 @@ frmServerFinder::frmServerFinder(QWidget* parent)
     split->addWidget(MakeDetails());
     split->setStretchFactor(0, 3);
     split->setStretchFactor(1, 1);
+    // The sources with their settings and Refresh, then what to do with the
+    // selected server.
+    auto* sources = new QHBoxLayout;
+    sources->addWidget(masters);
+    sources->addWidget(mLan);
+    sources->addStretch(1);
+    sources->addWidget(mRefresh);
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(masters);
-    buttons->addWidget(mLan);
-    buttons->addStretch(1);
-    for (QPushButton* button : {mRefresh, mAdd, mJoinWhenFree, mCancelWait, mJoin})
+    buttons->addWidget(mWaiting, 1);
+    for (QPushButton* button : {mAdd, mJoinWhenFree, mCancelWait, mJoin})
         buttons->addWidget(button);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(MakeFilterRow());
     layout->addWidget(split, 1);
     layout->addWidget(mSources);
-    layout->addWidget(mWaiting);
+    layout->addLayout(sources);
     layout->addLayout(buttons);
-    mWaiting->hide();
     mCancelWait->hide();
     mJoin->setDefault(true);
 
@@ -266,7 +270,6 @@ void frmServerFinder::JoinWhenFree() {
         Q_EMIT JoinRequested(free);
     });
     mWaiting->setText(tr("Waiting for a free slot on %1…").arg(address));
-    mWaiting->show();
     UpdateButtons();
 }
 
@@ -275,7 +278,6 @@ void frmServerFinder::StopWaiting(const QString& text) {
         mWatcher->deleteLater();
     mWatcher = nullptr;
     mWaiting->setText(text);
-    mWaiting->setVisible(!text.isEmpty());
     UpdateButtons();
 }
 

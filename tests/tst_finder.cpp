@@ -157,9 +157,10 @@ private Q_SLOTS:
         QTest::newRow("entries after the master's header")
             << u"/binary"_s << answered << two << u"2 servers"_s;
         QTest::newRow("entries alone") << u"/bare"_s << answered << two << u"2 servers"_s;
-        const QString text = u"2 servers (1 unusable left out; 1 line not understood)"_s;
-        QTest::newRow("text lines") << u"/text"_s << answered << two << text;
-        QTest::newRow("redirect") << u"/moved"_s << answered << two << text;
+        const QString text = u"3 servers (1 unusable left out; 2 lines not understood)"_s;
+        const QStringList three = two + QStringList{u"[::1]:27911"_s};
+        QTest::newRow("text lines") << u"/text"_s << answered << three << text;
+        QTest::newRow("redirect") << u"/moved"_s << answered << three << text;
         QTest::newRow("over 1 MiB")
             << u"/huge"_s << answered << two.first(1) << u"1 server (list cut at 1 MiB)"_s;
         QTest::newRow("missing") << u"/missing"_s << SourceState::Failed << QStringList()
@@ -171,8 +172,9 @@ private Q_SLOTS:
                     HttpResponse("200 OK", MasterReply({Local(27910), u"127.0.0.2:27910"_s})));
         mHttp.Serve(u"/bare"_s,
                     HttpResponse("200 OK", MasterEntries({Local(27910), u"127.0.0.2:27910"_s})));
-        mHttp.Serve(u"/text"_s, HttpResponse("200 OK", "127.0.0.1:27910\r\n\n# comment\n127.0.0.2\n"
-                                                       "not an address\n127.0.0.3:0\n"));
+        mHttp.Serve(u"/text"_s,
+                    HttpResponse("200 OK", "127.0.0.1:27910\r\n\n# comment\n127.0.0.2\n"
+                                           "not an address\n127.0.0.3:0\n[::1]:27911\n[::1\n"));
         mHttp.Serve(u"/moved"_s, HttpResponse("302 Found", {}, "Location: /text\r\n"));
         mHttp.Serve(u"/huge"_s,
                     HttpResponse("200 OK", "127.0.0.1:27910\n#" + QByteArray(kMaxListBytes, 'x')));

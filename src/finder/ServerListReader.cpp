@@ -15,18 +15,27 @@ bool IsTextByte(char byte) {
     return (byte >= 0x20 && byte < 0x7f) || byte == '\n' || byte == '\r' || byte == '\t';
 }
 
+// "a.b.c.d[:port]" or "[ipv6][:port]".
 std::optional<ServerEndpoint> ReadTextEntry(QByteArrayView line) {
-    const qsizetype colon = line.lastIndexOf(':');
+    const bool bracketed = line.startsWith('[');
+    const qsizetype hostEnd = bracketed ? line.indexOf(']') + 1 : line.indexOf(':');
+    if (bracketed && hostEnd == 0)
+        return std::nullopt;
     quint16 port = kDefaultGamePort;
-    if (colon >= 0) {
-        const QByteArrayView digits = line.sliced(colon + 1);
+    if (hostEnd >= 0 && hostEnd < line.size()) {
+        if (line[hostEnd] != ':')
+            return std::nullopt;
+        const QByteArrayView digits = line.sliced(hostEnd + 1);
         const auto [end, error] = std::from_chars(digits.begin(), digits.end(), port);
         if (error != std::errc() || end != digits.end())
             return std::nullopt;
-        line = line.first(colon);
     }
-    const QHostAddress host(QString::fromLatin1(line));
-    if (host.protocol() != QAbstractSocket::IPv4Protocol)
+    const QByteArrayView hostText = bracketed      ? line.sliced(1, hostEnd - 2)
+                                    : hostEnd >= 0 ? line.first(hostEnd)
+                                                   : line;
+    const QHostAddress host(QString::fromLatin1(hostText));
+    const auto wanted = bracketed ? QAbstractSocket::IPv6Protocol : QAbstractSocket::IPv4Protocol;
+    if (host.protocol() != wanted)
         return std::nullopt;
     return ServerEndpoint{host, port};
 }

@@ -33,7 +33,8 @@ std::optional<ServerListRead> ReadMasterReply(QByteArrayView datagram);
 // 6-byte entries: an IPv4 address and a port, both in network byte order.
 ServerListRead ReadBinaryEntries(QByteArrayView bytes);
 
-// One "a.b.c.d:port" a line (the game port when there is none); blank lines
+// One "a.b.c.d:port" or "[ipv6]:port" a line (the game port when there is
+// none); blank lines
 // and lines starting with "#" are skipped.
 ServerListRead ReadTextList(QByteArrayView text);
 

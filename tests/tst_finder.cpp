@@ -320,21 +320,24 @@ private Q_SLOTS:
         };
         using Interface = QNetworkInterface;
         const auto up = Interface::IsUp | Interface::IsRunning | Interface::CanBroadcast;
-        const QList<UdpTarget> targets = BroadcastTargets({
+        const QList<InterfaceAddresses> interfaces{
             {up, {entry(u"192.0.2.10"_s, 24, u"192.0.2.255"_s), entry(u"fe80::1"_s, 64, {})}},
             {Interface::IsUp | Interface::IsLoopBack, {entry(u"127.0.0.1"_s, 8, {})}},
             {Interface::CanBroadcast, {entry(u"198.51.100.4"_s, 24, u"198.51.100.255"_s)}},
             {up,
              {entry(u"203.0.113.9"_s, 22, u"203.0.115.255"_s),
               entry(u"192.0.2.11"_s, 24, u"192.0.2.255"_s)}},
-        });
-        QCOMPARE(targets.size(), 3);
+        };
+        const QList<UdpTarget> targets = LanTargets(interfaces, QAbstractSocket::IPv4Protocol);
+        QCOMPARE(targets.size(), 2);
         QCOMPARE(targets[0].sendTo, QHostAddress(u"192.0.2.255"_s));
         QCOMPARE(targets[1].sendTo, QHostAddress(u"203.0.115.255"_s));
         // The IPv6 group on the first game port, for the one interface up with IPv6.
-        QCOMPARE(targets[2].sendTo, QHostAddress(u"ff12::666"_s));
-        QCOMPARE(targets[2].port, kFirstLanPort);
-        QVERIFY(QHostAddress(u"fe80::2"_s).isInSubnet(targets[2].network, targets[2].prefixLength));
+        const QList<UdpTarget> group = LanTargets(interfaces, QAbstractSocket::IPv6Protocol);
+        QCOMPARE(group.size(), 1);
+        QCOMPARE(group[0].sendTo, QHostAddress(u"ff12::666"_s));
+        QCOMPARE(group[0].port, kFirstLanPort);
+        QVERIFY(QHostAddress(u"fe80::2"_s).isInSubnet(group[0].network, group[0].prefixLength));
         // Replies count from any address of the network.
         QVERIFY(
             QHostAddress(u"203.0.112.1"_s).isInSubnet(targets[1].network, targets[1].prefixLength));

@@ -154,6 +154,10 @@
         <source>no local network</source>
         <translation>kein lokales Netz</translation>
     </message>
+    <message>
+        <source>local network (IPv6)</source>
+        <translation>lokales Netz (IPv6)</translation>
+    </message>
 </context>
 <context>
     <name>Launcher</name>

@@ -10,11 +10,25 @@ constexpr QByteArrayView kStatusReplyHeader("\xff\xff\xff\xffprint\n");
 
 } // namespace
 
-QList<UdpTarget> BroadcastTargets(const QList<InterfaceAddresses>& interfaces) {
+QList<UdpTarget> LanTargets(const QList<InterfaceAddresses>& interfaces,
+                            QAbstractSocket::NetworkLayerProtocol protocol) {
     QList<UdpTarget> targets;
     for (const InterfaceAddresses& interface : interfaces) {
         if (!interface.flags.testFlag(QNetworkInterface::IsUp))
             continue;
+        if (protocol == QAbstractSocket::IPv6Protocol) {
+            const bool hasIPv6 =
+                std::any_of(interface.entries.begin(), interface.entries.end(),
+                            [](const QNetworkAddressEntry& entry) {
+                                return entry.ip().protocol() == QAbstractSocket::IPv6Protocol;
+                            });
+            if (!hasIPv6 || interface.flags.testFlag(QNetworkInterface::IsLoopBack))
+                continue;
+            QHostAddress group{QLatin1String(kLanGroup)};
+            group.setScopeId(interface.name);
+            targets.append({group, QHostAddress(QStringLiteral("fe80::")), 10, kFirstLanPort});
+            continue;
+        }
         for (const QNetworkAddressEntry& entry : interface.entries) {
             const bool known =
                 std::any_of(targets.begin(), targets.end(), [&](const UdpTarget& target) {
@@ -25,42 +39,36 @@ QList<UdpTarget> BroadcastTargets(const QList<InterfaceAddresses>& interfaces) {
                 targets.append({entry.broadcast(), entry.ip(), entry.prefixLength()});
         }
     }
-    for (const InterfaceAddresses& interface : interfaces) {
-        const bool hasIPv6 = std::any_of(
-            interface.entries.begin(), interface.entries.end(), [](const QNetworkAddressEntry& e) {
-                return e.ip().protocol() == QAbstractSocket::IPv6Protocol;
-            });
-        if (!interface.flags.testFlag(QNetworkInterface::IsUp) ||
-            interface.flags.testFlag(QNetworkInterface::IsLoopBack) || !hasIPv6)
-            continue;
-        QHostAddress group{QLatin1String(kLanGroup)};
-        group.setScopeId(interface.name);
-        targets.append({group, QHostAddress(QStringLiteral("fe80::")), 10, kFirstLanPort});
-    }
     return targets;
 }
 
-QList<UdpTarget> BroadcastTargets() {
+QList<UdpTarget> LanTargets(QAbstractSocket::NetworkLayerProtocol protocol) {
     QList<InterfaceAddresses> interfaces;
     for (const QNetworkInterface& interface : QNetworkInterface::allInterfaces())
         interfaces.append({interface.flags(), interface.addressEntries(), interface.name()});
-    return BroadcastTargets(interfaces);
+    return LanTargets(interfaces, protocol);
 }
 
-LanSource* LanSource::LocalNetworks(std::chrono::milliseconds timeout, QObject* parent) {
-    return new LanSource(QString(), timeout, parent);
+LanSource* LanSource::LocalNetworks(QAbstractSocket::NetworkLayerProtocol protocol,
+                                    std::chrono::milliseconds timeout, QObject* parent) {
+    return new LanSource(QString(), protocol, timeout, parent);
 }
 
 LanSource* LanSource::Host(const QString& host, std::chrono::milliseconds timeout,
                            QObject* parent) {
-    return new LanSource(host, timeout, parent);
+    return new LanSource(host, QAbstractSocket::UnknownNetworkLayerProtocol, timeout, parent);
 }
 
-LanSource::LanSource(const QString& host, std::chrono::milliseconds timeout, QObject* parent)
-    : UdpSource(StatusRequest(), kFirstLanPort, kLanPortCount, timeout, parent), mHost(host) {}
+LanSource::LanSource(const QString& host, QAbstractSocket::NetworkLayerProtocol protocol,
+                     std::chrono::milliseconds timeout, QObject* parent)
+    : UdpSource(StatusRequest(), kFirstLanPort, kLanPortCount, timeout, parent), mHost(host),
+      mProtocol(protocol) {}
 
 QString LanSource::Name() const {
-    return mHost.isEmpty() ? tr("local network") : mHost;
+    if (!mHost.isEmpty())
+        return mHost;
+    return mProtocol == QAbstractSocket::IPv6Protocol ? tr("local network (IPv6)")
+                                                      : tr("local network");
 }
 
 void LanSource::Start() {
@@ -68,7 +76,7 @@ void LanSource::Start() {
         AskHost(mHost);
         return;
     }
-    const QList<UdpTarget> targets = BroadcastTargets();
+    const QList<UdpTarget> targets = LanTargets(mProtocol);
     if (targets.isEmpty())
         FailLater(tr("no local network"));
     else

@@ -68,8 +68,10 @@ void ServerFinder::Start() {
 
     for (const QString& master : std::as_const(mConfiguration.masters))
         mSources.append(MakeSource(master));
-    if (mConfiguration.localNetworks)
-        mSources.append(LanSource::LocalNetworks(mSourceTimeout, this));
+    if (mConfiguration.localNetworks) {
+        for (const auto protocol : {QAbstractSocket::IPv4Protocol, QAbstractSocket::IPv6Protocol})
+            mSources.append(LanSource::LocalNetworks(protocol, mSourceTimeout, this));
+    }
     for (const QString& host : std::as_const(mConfiguration.lanHosts))
         mSources.append(LanSource::Host(host, mSourceTimeout, this));
     for (qsizetype index = 0; index < mSources.size(); ++index) {

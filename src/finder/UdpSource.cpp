@@ -59,8 +59,12 @@ void UdpSource::AskTargets(const QList<UdpTarget>& targets) {
     mFilter.emplace(std::any_of(targets.begin(), targets.end(), [](const UdpTarget& target) {
         return target.sendTo.isLoopback();
     }));
-    // Both protocols where the system has IPv6, IPv4 alone elsewhere.
-    const bool bound = mSocket.bind(QHostAddress::Any, 0) || mSocket.bind(QHostAddress::AnyIPv4, 0);
+    // An IPv4 socket for IPv4 targets: a broadcast from a socket of both
+    // protocols is not sure to go out.
+    const bool ipv4 = std::all_of(targets.begin(), targets.end(), [](const UdpTarget& target) {
+        return target.sendTo.protocol() == QAbstractSocket::IPv4Protocol;
+    });
+    const bool bound = mSocket.bind(ipv4 ? QHostAddress::AnyIPv4 : QHostAddress::AnyIPv6, 0);
     if (!bound || !SendRequests()) {
         FailLater(mSocket.errorString());
         return;

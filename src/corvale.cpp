@@ -2,6 +2,9 @@
 #include "app/Translations.h"
 #include "app/ui/Main.h"
 #include "common/Names.h"
+#include "finder/BrowseCommand.h"
+#include "finder/FinderSettings.h"
+#include "finder/ServerFinder.h"
 #include "status/StatusFormat.h"
 
 #include "Version.h"
@@ -33,6 +36,17 @@ int main(int argc, char* argv[]) {
         InstallTranslations(application);
         QTextStream out(stdout);
         return RunStatusCommand(options.StatusAddresses(), options.Json(), out);
+    }
+    if (request == CommandLineOptions::Request::Browse) {
+        QCoreApplication application(argc, argv);
+        InstallTranslations(application);
+        ServerFinder finder;
+        finder.SetSources(
+            BrowseSources(options.Masters(), options.LocalNetworks(), options.LanHosts()));
+        finder.SetMaxInFlight(StoredMaxInFlight());
+        QTextStream out(stdout);
+        QTextStream log(stderr);
+        return RunBrowseCommand(finder, options.Json(), out, log);
     }
     if (request != CommandLineOptions::Request::Window &&
         request != CommandLineOptions::Request::Launch) {

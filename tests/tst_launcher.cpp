@@ -122,6 +122,7 @@ private Q_SLOTS:
         row("map with a line break", "map", "q2dm1\nquit", "map \"q2dm1 quit\"");
         row("config file with quotes", "exec", "a\" +!touch x\".cfg", "exec \"a +!touch x.cfg\"");
         row("remote with a line break", "connect", "localhost\rquit", "connect \"localhost quit\"");
+        row("IPv6 remote", "connect", "[::1]:27911", "connect [::1]:27911");
     }
     void valuesStayOneValue() {
         QFETCH(QString, field);

@@ -33,6 +33,14 @@ private Q_SLOTS:
         row("launch", {"--launch"}, R::Launch, "");
         row("status", {"--status", "--json", "127.0.0.1", "localhost:27911"}, R::Status, "");
         row("status without address", {"--status"}, R::UsageError, "--status");
+        row("help names the finder's options", {"--help"}, R::Help, "--lan-host <host>");
+        row("browse",
+            {"--browse", "--master", "[::1]:27900", "--master", "http://127.0.0.1/l", "--lan",
+             "--lan-host", "127.0.0.2", "--json"},
+            R::Browse, "");
+        row("master without browse", {"--master", "127.0.0.1"}, R::UsageError, "--master");
+        row("browse and status", {"--browse", "--status", "::1"}, R::UsageError, "together");
+        row("browse with an address", {"--browse", "127.0.0.1"}, R::UsageError, "'127.0.0.1'");
     }
     void commandLine() {
         QFETCH(QStringList, arguments);

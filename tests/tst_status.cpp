@@ -70,6 +70,7 @@ private Q_SLOTS:
         const QByteArray info = GameReply(kInfo);
         row("players", GameReply(kInfo + kPlayers), local, plain, good, "Frag fest", "Al|Bob");
         row("host name", info, u"localhost:%1"_s, plain, good, "Frag fest", "");
+        row("IPv6", info, u"[::1]:%1"_s, plain, good, "Frag fest", "");
         row("coloured names", GameReply("\\hostname\\\xc6rag\x89\n1 2 \"\xc2ob\x01\x7f\x8a\"\n"),
             local, plain, good, "Frag.", "Bob...");
         row("truncated", GameReply(kInfo + "12 40 \"Bob\"\n3 9"), local, plain, bad, "Frag fest",
@@ -91,7 +92,10 @@ private Q_SLOTS:
         QFETCH(QString, address);
         QFETCH(Quirk, quirk);
         QFETCH(StatusOutcome, outcome);
-        const quint16 port = mServers.Add(reply, quirk);
+        const bool ipv6 = address.startsWith(u'[');
+        const quint16 port = mServers.Add(
+            reply, quirk,
+            QHostAddress(ipv6 ? QHostAddress::LocalHostIPv6 : QHostAddress::LocalHost));
         const ServerStatus status = Ask({address.arg(port)}).first();
         QCOMPARE(status.outcome, outcome);
         QTEST(status.HostName(), "hostName");

@@ -24,10 +24,6 @@
         <translation>Fragt die Spielserver an den angegebenen Adressen nach ihrem Status und gibt je eine Zeile aus; Rückgabewert 0, wenn alle geantwortet haben, sonst 1.</translation>
     </message>
     <message>
-        <source>With --status: prints the status as JSON.</source>
-        <translation>Mit --status: gibt den Status als JSON aus.</translation>
-    </message>
-    <message>
         <source>With --status: a server address, host[:port].</source>
         <translation>Mit --status: eine Serveradresse, Host[:Port].</translation>
     </message>
@@ -36,16 +32,44 @@
         <translation>--status braucht mindestens eine Serveradresse.</translation>
     </message>
     <message>
-        <source>--json goes with --status.</source>
-        <translation>--json gehört zu --status.</translation>
+        <source>Finds game servers through the masters and the local network, asks each for its status and prints one line for each, then what each source gave on standard error; exit status 0 when a source answered, 1 otherwise.</source>
+        <translation>Sucht Spielserver über die Master und im lokalen Netz, fragt jeden nach seinem Status und gibt je eine Zeile aus, danach auf der Standardfehlerausgabe, was jede Quelle lieferte; Rückgabewert 0, wenn eine Quelle geantwortet hat, sonst 1.</translation>
     </message>
     <message>
-        <source>--launch and --status cannot be used together.</source>
-        <translation>--launch und --status können nicht zusammen verwendet werden.</translation>
+        <source>With --browse: asks this master, host[:port] or an http(s):// list, instead of the stored masters; may be given more than once.</source>
+        <translation>Mit --browse: fragt diesen Master, host[:port] oder eine http(s)://-Liste, statt der gespeicherten Master; mehrfach möglich.</translation>
+    </message>
+    <message>
+        <source>With --browse: searches the local network (game ports 27910-27919).</source>
+        <translation>Mit --browse: durchsucht das lokale Netz (Spielports 27910-27919).</translation>
+    </message>
+    <message>
+        <source>With --browse: asks game ports 27910-27919 of this host; may be given more than once.</source>
+        <translation>Mit --browse: fragt die Spielports 27910-27919 dieses Hosts; mehrfach möglich.</translation>
+    </message>
+    <message>
+        <source>With --status or --browse: prints the servers as JSON.</source>
+        <translation>Mit --status oder --browse: gibt die Server als JSON aus.</translation>
+    </message>
+    <message>
+        <source>--json goes with --status or --browse.</source>
+        <translation>--json gehört zu --status oder --browse.</translation>
+    </message>
+    <message>
+        <source>--%1 goes with --browse.</source>
+        <translation>--%1 gehört zu --browse.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 cannot be used together.</source>
+        <translation>%1 und %2 können nicht zusammen verwendet werden.</translation>
     </message>
     <message>
         <source>address</source>
         <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>host</source>
+        <translation>Rechner</translation>
     </message>
     <message>
         <source>[address...]</source>
@@ -53,10 +77,98 @@
     </message>
 </context>
 <context>
+    <name>EntryFilter</name>
+    <message>
+        <source>%1 more left out over the limit of %2</source>
+        <translation>%1 weitere über der Grenze von %2 ausgelassen</translation>
+    </message>
+    <message>
+        <source>%1 unusable left out</source>
+        <translation>%1 unbrauchbare ausgelassen</translation>
+    </message>
+    <message>
+        <source>1 line not understood</source>
+        <translation>1 Zeile nicht verstanden</translation>
+    </message>
+    <message>
+        <source>%1 lines not understood</source>
+        <translation>%1 Zeilen nicht verstanden</translation>
+    </message>
+    <message>
+        <source>a partial entry ignored</source>
+        <translation>ein unvollständiger Eintrag übergangen</translation>
+    </message>
+    <message>
+        <source>list cut at 1 MiB</source>
+        <translation>Liste bei 1 MiB abgeschnitten</translation>
+    </message>
+    <message>
+        <source>1 server</source>
+        <translation>1 Server</translation>
+    </message>
+    <message>
+        <source>%1 servers</source>
+        <translation>%1 Server</translation>
+    </message>
+</context>
+<context>
     <name>FileIO</name>
     <message>
         <source>disk full</source>
         <translation>Datenträger voll</translation>
+    </message>
+</context>
+<context>
+    <name>FoundServers</name>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Map</source>
+        <translation>Karte</translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Spieler</translation>
+    </message>
+    <message>
+        <source>Ping</source>
+        <translation>Ping</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Spiel</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+</context>
+<context>
+    <name>HttpListSource</name>
+    <message>
+        <source>invalid address</source>
+        <translation>ungültige Adresse</translation>
+    </message>
+    <message>
+        <source>HTTP %1 %2</source>
+        <translation>HTTP %1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>LanSource</name>
+    <message>
+        <source>local network</source>
+        <translation>lokales Netz</translation>
+    </message>
+    <message>
+        <source>no local network</source>
+        <translation>kein lokales Netz</translation>
+    </message>
+    <message>
+        <source>local network (IPv6)</source>
+        <translation>lokales Netz (IPv6)</translation>
     </message>
 </context>
 <context>
@@ -296,6 +408,24 @@ Der Texteditor lässt sich unter Ansicht &gt; Optionen ändern.</translation>
     </message>
 </context>
 <context>
+    <name>UdpMasterSource</name>
+    <message>
+        <source>invalid port</source>
+        <translation>ungültiger Port</translation>
+    </message>
+</context>
+<context>
+    <name>UdpSource</name>
+    <message>
+        <source>no address</source>
+        <translation>keine Adresse</translation>
+    </message>
+    <message>
+        <source>unknown host</source>
+        <translation>unbekannter Host</translation>
+    </message>
+</context>
+<context>
     <name>UserGameFolder</name>
     <message>
         <source>the folder for %1 could not be created (%2)</source>
@@ -458,6 +588,25 @@ Der Texteditor lässt sich unter Ansicht &gt; Optionen ändern.</translation>
     <message>
         <source>Server &amp;Status...</source>
         <translation>Server&amp;status...</translation>
+    </message>
+    <message>
+        <source>&amp;Find Servers...</source>
+        <translation>Server &amp;finden...</translation>
+    </message>
+</context>
+<context>
+    <name>frmMasters</name>
+    <message>
+        <source>Masters</source>
+        <translation>Master</translation>
+    </message>
+    <message>
+        <source>&amp;Defaults</source>
+        <translation>&amp;Standard</translation>
+    </message>
+    <message>
+        <source>One master a line: host[:port] (UDP, port 27900 unless given) or an http:// or https:// server list.</source>
+        <translation>Ein Master pro Zeile: host[:port] (UDP, Port 27900, wenn keiner angegeben ist) oder eine http://- oder https://-Serverliste.</translation>
     </message>
 </context>
 <context>
@@ -855,6 +1004,117 @@ Der Texteditor lässt sich unter Ansicht &gt; Optionen ändern.</translation>
     <message>
         <source>Could not open text file</source>
         <translation>Textdatei konnte nicht geöffnet werden</translation>
+    </message>
+</context>
+<context>
+    <name>frmServerFinder</name>
+    <message>
+        <source>Search the &amp;local network</source>
+        <translation>&amp;Lokales Netz durchsuchen</translation>
+    </message>
+    <message>
+        <source>&amp;Refresh</source>
+        <translation>&amp;Aktualisieren</translation>
+    </message>
+    <message>
+        <source>&amp;Add to Remote Servers</source>
+        <translation>Zu den entfernten Servern &amp;hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Join</source>
+        <translation>&amp;Beitreten</translation>
+    </message>
+    <message>
+        <source>Join When a &amp;Slot Frees</source>
+        <translation>Bei freiem &amp;Platz beitreten</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Find Servers</source>
+        <translation>Server finden</translation>
+    </message>
+    <message>
+        <source>&amp;Masters…</source>
+        <translation>&amp;Master…</translation>
+    </message>
+    <message>
+        <source>Name, map, address or player</source>
+        <translation>Name, Karte, Adresse oder Spieler</translation>
+    </message>
+    <message>
+        <source>Hide &amp;empty</source>
+        <translation>&amp;Leere ausblenden</translation>
+    </message>
+    <message>
+        <source>Hide &amp;full</source>
+        <translation>&amp;Volle ausblenden</translation>
+    </message>
+    <message>
+        <source>any</source>
+        <translation>beliebig</translation>
+    </message>
+    <message>
+        <source> ms</source>
+        <translation> ms</translation>
+    </message>
+    <message>
+        <source>All games</source>
+        <translation>Alle Spiele</translation>
+    </message>
+    <message>
+        <source>&amp;Filter:</source>
+        <translation>&amp;Filter:</translation>
+    </message>
+    <message>
+        <source>Max &amp;ping:</source>
+        <translation>Max. &amp;Ping:</translation>
+    </message>
+    <message>
+        <source>&amp;Game:</source>
+        <translation>&amp;Spiel:</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Spieler</translation>
+    </message>
+    <message>
+        <source>Frags</source>
+        <translation>Frags</translation>
+    </message>
+    <message>
+        <source>Ping</source>
+        <translation>Ping</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Schlüssel</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>asking…</source>
+        <translation>wird gefragt…</translation>
+    </message>
+    <message>
+        <source>No masters to ask: add some with Masters…</source>
+        <translation>Keine Master zu fragen: mit Master… welche eintragen</translation>
+    </message>
+    <message>
+        <source>A slot came free on %1: joining.</source>
+        <translation>Auf %1 ist ein Platz frei geworden: Beitritt.</translation>
+    </message>
+    <message>
+        <source>Waiting for a free slot on %1…</source>
+        <translation>Warten auf einen freien Platz auf %1…</translation>
     </message>
 </context>
 <context>

@@ -38,38 +38,72 @@ CommandLineOptions::CommandLineOptions(const QStringList& arguments) {
         tr("Asks the game servers at the addresses given for their status and prints one line "
            "for each; exit status 0 when all answered, 1 otherwise."));
     mParser.addOption(status);
-    mParser.addOption(QCommandLineOption(QStringLiteral("json"),
-                                         tr("With --status: prints the status as JSON.")));
+    mParser.addOption(QCommandLineOption(
+        QStringLiteral("browse"),
+        tr("Finds game servers through the masters and the local network, asks each for its "
+           "status and prints one line for each, then what each source gave on standard "
+           "error; exit status 0 when a source answered, 1 otherwise.")));
+    mParser.addOption(QCommandLineOption(
+        QStringLiteral("master"),
+        tr("With --browse: asks this master, host[:port] or an http(s):// list, instead of the "
+           "stored masters; may be given more than once."),
+        tr("address")));
+    mParser.addOption(QCommandLineOption(QStringLiteral("lan"),
+                                         tr("With --browse: searches the local network (game ports "
+                                            "27910-27919).")));
+    mParser.addOption(QCommandLineOption(
+        QStringLiteral("lan-host"),
+        tr("With --browse: asks game ports 27910-27919 of this host; may be given more than "
+           "once."),
+        tr("host")));
+    mParser.addOption(QCommandLineOption(
+        QStringLiteral("json"), tr("With --status or --browse: prints the servers as JSON.")));
     mParser.addPositionalArgument(
         tr("address"), tr("With --status: a server address, host[:port]."), tr("[address...]"));
     AddQtOptions();
 
-    const bool parsed = mParser.parse(arguments);
-    const bool statusWanted = parsed && mParser.isSet(status);
-    if (!parsed) {
+    if (!mParser.parse(arguments)) {
         mRequest = Request::UsageError;
         mError = mParser.errorText();
     } else if (mParser.isSet(help)) {
         mRequest = Request::Help;
     } else if (mParser.isSet(version)) {
         mRequest = Request::Version;
-    } else if (statusWanted && mParser.positionalArguments().isEmpty()) {
+    } else if (mError = Conflict(); !mError.isEmpty()) {
         mRequest = Request::UsageError;
-        mError = tr("--status needs at least one server address.");
-    } else if (!statusWanted && !mParser.positionalArguments().isEmpty()) {
-        mRequest = Request::UsageError;
-        mError = tr("Unexpected argument '%1'.").arg(mParser.positionalArguments().constFirst());
-    } else if (!statusWanted && Json()) {
-        mRequest = Request::UsageError;
-        mError = tr("--json goes with --status.");
-    } else if (statusWanted && mParser.isSet(launch)) {
-        mRequest = Request::UsageError;
-        mError = tr("--launch and --status cannot be used together.");
-    } else if (statusWanted) {
+    } else if (mParser.isSet(status)) {
         mRequest = Request::Status;
+    } else if (mParser.isSet(QStringLiteral("browse"))) {
+        mRequest = Request::Browse;
     } else if (mParser.isSet(launch)) {
         mRequest = Request::Launch;
     }
+}
+
+QString CommandLineOptions::Conflict() const {
+    const bool status = mParser.isSet(QStringLiteral("status"));
+    const bool browse = mParser.isSet(QStringLiteral("browse"));
+    const QStringList addresses = mParser.positionalArguments();
+    if (status && addresses.isEmpty())
+        return tr("--status needs at least one server address.");
+    if (!status && !addresses.isEmpty())
+        return tr("Unexpected argument '%1'.").arg(addresses.constFirst());
+    if (!status && !browse && Json())
+        return tr("--json goes with --status or --browse.");
+    for (const char* option : {"master", "lan", "lan-host"}) {
+        if (!browse && mParser.isSet(QLatin1String(option)))
+            return tr("--%1 goes with --browse.").arg(QLatin1String(option));
+    }
+    const QString modes[] = {QStringLiteral("launch"), QStringLiteral("status"),
+                             QStringLiteral("browse")};
+    QStringList chosen;
+    for (const QString& mode : modes) {
+        if (mParser.isSet(mode))
+            chosen << QStringLiteral("--") + mode;
+    }
+    if (chosen.size() > 1)
+        return tr("%1 and %2 cannot be used together.").arg(chosen[0], chosen[1]);
+    return {};
 }
 
 bool CommandLineOptions::Json() const {
@@ -99,6 +133,7 @@ CommandLineOptions::Reply CommandLineOptions::Answer() const {
     case Request::Window:
     case Request::Launch:
     case Request::Status:
+    case Request::Browse:
         break;
     }
     return {};

@@ -15,7 +15,7 @@ class CommandLineOptions {
 public:
     // The ways the program can be started. An option that starts it in
     // another mode gets its own request here and is added in the constructor.
-    enum class Request { Window, Launch, Status, Help, Version, UsageError };
+    enum class Request { Window, Launch, Status, Browse, Help, Version, UsageError };
 
     // What to print for a request that ends the program at once.
     struct Reply {
@@ -31,6 +31,12 @@ public:
     // For Status: the server addresses to ask, and whether JSON is wanted.
     QStringList StatusAddresses() const { return mParser.positionalArguments(); }
     bool Json() const;
+    // For Browse: the masters given (replacing the stored list), whether the
+    // local networks are searched, and the hosts whose game ports are asked.
+    // No source at all means the stored masters.
+    QStringList Masters() const { return mParser.values(QStringLiteral("master")); }
+    bool LocalNetworks() const { return mParser.isSet(QStringLiteral("lan")); }
+    QStringList LanHosts() const { return mParser.values(QStringLiteral("lan-host")); }
     // The reply to Help, Version and UsageError: help and version on standard
     // output with status 0, the error and the usage on standard error with
     // status 2. Needs an application object for the program's name.
@@ -38,6 +44,8 @@ public:
 
 private:
     void AddQtOptions();
+    // The first reason the parsed options do not go together; empty when they do.
+    QString Conflict() const;
 
     QCommandLineParser mParser;
     Request mRequest = Request::Window;

@@ -83,4 +83,11 @@ QString RecordFile(const QString& fileName) {
     return QDir::toNativeSeparators(folder) + QDir::separator() + fileName;
 }
 
+QString Masters() {
+    return QStringLiteral("master.quakeservers.net:27900\n"
+                          "netdome.biz:27900\n"
+                          "master.rlogin.dk:27900\n"
+                          "https://q2servers.com/?raw=1");
+}
+
 } // namespace Defaults

@@ -19,5 +19,8 @@ QString TextViewer();
 // when it can be written and is not the root, otherwise the user's data folder
 // (created here), since a program started from a desktop menu starts in "/".
 QString RecordFile(const QString& fileName);
+// The masters and server lists the game's server browsers ask today, one a
+// line: the server finder's list until the user sets one.
+QString Masters();
 
 } // namespace Defaults

@@ -15,6 +15,7 @@ namespace Setting {
 namespace {
 constexpr const char* kSettings = "Settings";
 constexpr const char* kOptions = "Options";
+constexpr const char* kFinder = "Finder";
 // Window placements: positions within 32768 pixels of the origin, sizes from
 // 100 to 32768 pixels.
 constexpr int kFarthest = 32768 * kTwipsPerPixel;
@@ -47,6 +48,13 @@ const TextSetting Viewer{kOptions, "Viewer", &Defaults::TextViewer};
 const TextSetting RandomPicture{kOptions, "RandomPicture", [] { return QString(); }};
 const BoolSetting CloseOnLaunch{kOptions, "CloseOnLaunch", false};
 const BoolSetting StretchToFit{kOptions, "StretchToFit", false};
+
+const TextSetting FinderMasters{kFinder, "Masters", &Defaults::Masters};
+const TextSetting FinderColumns{kFinder, "Columns", [] { return QString(); }};
+const Int16Setting FinderMaxInFlight{kFinder, "MaxInFlight", 64};
+const BoolSetting FinderLocalNetwork{kFinder, "LocalNetwork", false};
+const TwipsSetting FinderWidth{kFinder, "Width", 760 * kTwipsPerPixel, kSmallest, kFarthest};
+const TwipsSetting FinderHeight{kFinder, "Height", 560 * kTwipsPerPixel, kSmallest, kFarthest};
 
 } // namespace Setting
 

@@ -49,6 +49,13 @@ extern const TwipsSetting MainLeft, MainTop, MainWidth, MainHeight;
 // "Options": the program options and the picture.
 extern const TextSetting Path, Executable, Viewer, RandomPicture;
 extern const BoolSetting CloseOnLaunch, StretchToFit;
+// "Finder": the server finder's masters (one a line), the status requests it
+// keeps in flight, whether its window searches the local network, and the
+// window's size and column widths (pixels, by commas).
+extern const TextSetting FinderMasters, FinderColumns;
+extern const BoolSetting FinderLocalNetwork;
+extern const Int16Setting FinderMaxInFlight;
+extern const TwipsSetting FinderWidth, FinderHeight;
 } // namespace Setting
 
 // Reads settings one at a time, and collects the values to store so that they

@@ -24,10 +24,6 @@ const char* OutcomeKeyword(StatusOutcome outcome) {
     return "";
 }
 
-QString OutcomeText(StatusOutcome outcome) {
-    return ServerStatus::tr(OutcomeKeyword(outcome));
-}
-
 QString PlayerCount(const ServerStatus& status) {
     const QString max = status.MaxPlayers();
     return QStringLiteral("%1/%2")
@@ -39,7 +35,49 @@ QString Ping(const ServerStatus& status) {
     return ServerStatus::tr("%1 ms").arg(status.pingMs);
 }
 
+QJsonObject ServerObject(const ServerStatus& status) {
+    QJsonObject server{{QStringLiteral("address"), status.address},
+                       {QStringLiteral("status"), QLatin1String(OutcomeKeyword(status.outcome))}};
+    if (!status.problem.isEmpty())
+        server.insert(QStringLiteral("problem"), status.problem);
+    if (status.outcome == StatusOutcome::NoAnswer)
+        return server;
+    QJsonObject info;
+    for (auto field = status.info.cbegin(); field != status.info.cend(); ++field)
+        info.insert(field.key(), field.value());
+    QJsonArray players;
+    for (const PlayerStatus& player : status.players)
+        players.append(QJsonObject{{QStringLiteral("name"), player.name},
+                                   {QStringLiteral("frags"), player.frags},
+                                   {QStringLiteral("ping"), player.ping}});
+    bool maxIsNumber = false;
+    const int max = status.MaxPlayers().toInt(&maxIsNumber);
+    server.insert(QStringLiteral("name"), status.HostName());
+    server.insert(QStringLiteral("map"), status.MapName());
+    server.insert(QStringLiteral("game"), GameName(status));
+    server.insert(QStringLiteral("playerCount"), players.size());
+    server.insert(QStringLiteral("max"), maxIsNumber ? QJsonValue(max) : QJsonValue());
+    server.insert(QStringLiteral("ping"), status.pingMs);
+    server.insert(QStringLiteral("time"), status.answeredAt.toString(Qt::ISODateWithMs));
+    server.insert(QStringLiteral("info"), info);
+    server.insert(QStringLiteral("players"), players);
+    return server;
+}
+
 } // namespace
+
+QString OutcomeText(StatusOutcome outcome) {
+    return ServerStatus::tr(OutcomeKeyword(outcome));
+}
+
+QString GameName(const ServerStatus& status) {
+    for (const QString& key : {QStringLiteral("gamename"), QStringLiteral("game")}) {
+        const QString game = status.info.value(key);
+        if (!game.isEmpty())
+            return game;
+    }
+    return QStringLiteral("baseq2");
+}
 
 QString StatusTooltip(const ServerStatus& status) {
     if (status.outcome != StatusOutcome::Answered)
@@ -80,28 +118,8 @@ QString StatusTable(const QList<ServerStatus>& servers) {
 
 QJsonDocument StatusJson(const QList<ServerStatus>& servers) {
     QJsonArray array;
-    for (const ServerStatus& status : servers) {
-        QJsonObject server{
-            {QStringLiteral("address"), status.address},
-            {QStringLiteral("status"), QLatin1String(OutcomeKeyword(status.outcome))}};
-        if (!status.problem.isEmpty())
-            server.insert(QStringLiteral("problem"), status.problem);
-        if (status.outcome != StatusOutcome::NoAnswer) {
-            QJsonObject info;
-            for (auto field = status.info.cbegin(); field != status.info.cend(); ++field)
-                info.insert(field.key(), field.value());
-            QJsonArray players;
-            for (const PlayerStatus& player : status.players)
-                players.append(QJsonObject{{QStringLiteral("name"), player.name},
-                                           {QStringLiteral("frags"), player.frags},
-                                           {QStringLiteral("ping"), player.ping}});
-            server.insert(QStringLiteral("ping"), status.pingMs);
-            server.insert(QStringLiteral("time"), status.answeredAt.toString(Qt::ISODateWithMs));
-            server.insert(QStringLiteral("info"), info);
-            server.insert(QStringLiteral("players"), players);
-        }
-        array.append(server);
-    }
+    for (const ServerStatus& status : servers)
+        array.append(ServerObject(status));
     return QJsonDocument(array);
 }
 

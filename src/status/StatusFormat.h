@@ -9,6 +9,13 @@
 
 class QTextStream;
 
+// "answered", "no answer" or "bad reply", in the user's language; the JSON
+// output has the same words untranslated.
+QString OutcomeText(StatusOutcome outcome);
+
+// The server's game (mod): the info key "gamename", else "game", else "baseq2".
+QString GameName(const ServerStatus& status);
+
 // "Name — map — 5/16 players — 42 ms", "no answer" or "bad reply".
 QString StatusTooltip(const ServerStatus& status);
 
@@ -17,7 +24,10 @@ QString StatusTooltip(const ServerStatus& status);
 // proper reply.
 QString StatusTable(const QList<ServerStatus>& servers);
 
-// The servers as a JSON array, each with its info and players.
+// The servers as a JSON array: each object has the address and a "status"
+// ("answered", "no answer", "bad reply"), a "problem" where no request could
+// be sent, and with a reply its name, map, game, playerCount, max, ping,
+// time, info and players (name, frags, ping).
 QJsonDocument StatusJson(const QList<ServerStatus>& servers);
 
 // Asks every address at once, waits in an event loop of its own until all

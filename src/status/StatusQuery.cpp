@@ -7,6 +7,8 @@
 #include <QHostInfo>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace {
 
 // Datagrams read in one go before other events get their turn, so that a
@@ -40,7 +42,8 @@ public:
 };
 
 StatusQuery::StatusQuery(QObject* parent) : QObject(parent) {
-    if (!mSocket.bind(QHostAddress::AnyIPv4, 0))
+    // Both protocols where the system has IPv6, IPv4 alone elsewhere.
+    if (!mSocket.bind(QHostAddress::Any, 0) && !mSocket.bind(QHostAddress::AnyIPv4, 0))
         mSocketProblem = mSocket.errorString();
     else
         mSocket.setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption,
@@ -99,8 +102,7 @@ void StatusQuery::Start(const QString& address) {
         return;
     }
     request->timer.start(mTimeout / 2);
-    if (request->host.setAddress(parts.Addr()) &&
-        request->host.protocol() == QAbstractSocket::IPv4Protocol)
+    if (request->host.setAddress(parts.Addr()))
         Send(request);
     else
         QHostInfo::lookupHost(parts.Addr(), request,
@@ -110,15 +112,18 @@ void StatusQuery::Start(const QString& address) {
 void StatusQuery::Resolved(Request* request, const QHostInfo& host) {
     if (request->done)
         return;
-    for (const QHostAddress& address : host.addresses()) {
-        if (address.protocol() == QAbstractSocket::IPv4Protocol) {
-            request->host = address;
-            Send(request);
-            return;
-        }
+    // IPv4 first: most game servers listen on it alone.
+    QList<QHostAddress> addresses = host.addresses();
+    std::stable_partition(addresses.begin(), addresses.end(), [](const QHostAddress& address) {
+        return address.protocol() == QAbstractSocket::IPv4Protocol;
+    });
+    if (addresses.isEmpty()) {
+        request->status.problem = tr("unknown host");
+        Finish(request);
+        return;
     }
-    request->status.problem = tr("unknown host");
-    Finish(request);
+    request->host = addresses.constFirst();
+    Send(request);
 }
 
 void StatusQuery::Send(Request* request) {

@@ -15,17 +15,17 @@ FakeGameServers::~FakeGameServers() {
     mThread.wait();
 }
 
-quint16 FakeGameServers::Add(const QByteArray& reply, Quirk quirk) {
+quint16 FakeGameServers::Add(const QByteArray& reply, Quirk quirk, const QHostAddress& address) {
     auto requests = std::make_unique<RequestLog>();
     quint16 port = 0;
     QMetaObject::invokeMethod(
         mHost,
         [&] {
             auto* socket = new QUdpSocket(mHost);
-            socket->bind(QHostAddress::LocalHost, 0);
+            socket->bind(address, 0);
             port = socket->localPort();
             auto* other = new QUdpSocket(mHost);
-            other->bind(QHostAddress::LocalHost, 0);
+            other->bind(address, 0);
             QObject::connect(socket, &QUdpSocket::readyRead, socket, [=, log = requests.get()] {
                 while (socket->hasPendingDatagrams()) {
                     const QNetworkDatagram request = socket->receiveDatagram();
@@ -40,8 +40,11 @@ quint16 FakeGameServers::Add(const QByteArray& reply, Quirk quirk) {
                     if (first && quirk == Quirk::FloodsFirst)
                         for (int junk = 0; junk < 3000; ++junk)
                             send(other, GameReply("\\hostname\\Junk\n"));
+                    const bool left = quirk == Quirk::PlayerLeavesAtThird && log->times.size() >= 3;
+                    const QByteArray bytes =
+                        left ? reply.left(reply.lastIndexOf('\n', reply.size() - 2) + 1) : reply;
                     if (!reply.isEmpty() && !(first && quirk == Quirk::IgnoresFirstRequest))
-                        send(quirk == Quirk::FromOtherPort ? other : socket, reply);
+                        send(quirk == Quirk::FromOtherPort ? other : socket, bytes);
                 }
             });
         },

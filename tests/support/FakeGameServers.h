@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHostAddress>
 #include <QThread>
 
 #include <chrono>
@@ -18,9 +19,11 @@ enum class Quirk {
     IgnoresFirstRequest,
     // It sends 3,000 junk datagrams from another port before its first reply.
     FloodsFirst,
+    // From the third request on, its reply lacks the last line (a player left).
+    PlayerLeavesAtThird,
 };
 
-// Game servers on 127.0.0.1 that answer status requests with given bytes.
+// Game servers on 127.0.0.1 (or ::1) that answer status requests with given bytes.
 // They run in a thread of their own, so they answer while the caller waits
 // on something else (a child process, a blocking read).
 class FakeGameServers {
@@ -30,7 +33,8 @@ public:
 
     // Starts a server at a free port that answers every status request with
     // `reply` (never, when it is empty). Returns the port.
-    quint16 Add(const QByteArray& reply, Quirk quirk = Quirk::None);
+    quint16 Add(const QByteArray& reply, Quirk quirk = Quirk::None,
+                const QHostAddress& address = QHostAddress(QHostAddress::LocalHost));
     // When the server at `port` received each status request so far.
     std::vector<std::chrono::steady_clock::time_point> Requests(quint16 port) const;
 

@@ -1,6 +1,7 @@
 #include "app/ui/frmCorvale.h"
 
 #include "client/ui/frmUserProfile.h"
+#include "finder/ui/frmServerFinder.h"
 #include "game/Quake2.h"
 #include "platform/SettingsStore.h"
 #include "prefs/ui/frmAbout.h"
@@ -72,6 +73,7 @@ frmCorvale::frmCorvale(Quake2& game, QWidget* parent)
     connect(ui->mnuViewCommandLine, &QAction::triggered, this, &frmCorvale::ViewCommandLine);
     connect(ui->mnuViewConfigFile, &QAction::triggered, this, &frmCorvale::ViewConfigFile);
     connect(ui->mnuViewServerStatus, &QAction::triggered, this, &frmCorvale::ShowServerStatus);
+    connect(ui->mnuViewFindServers, &QAction::triggered, this, &frmCorvale::ShowServerFinder);
     connect(ui->mnuViewOptions, &QAction::triggered, this,
             [this] { frmOptions(mOptions, this).exec(); });
     connect(ui->mnuHelpAbout, &QAction::triggered, this, [this] { frmAbout(this).exec(); });
@@ -327,6 +329,48 @@ void frmCorvale::ShowServerStatus() {
     // Beside the main window rather than over its lists.
     window->move(frameGeometry().topRight() + QPoint(8, 0));
     window->show();
+}
+
+void frmCorvale::ShowServerFinder() {
+    if (!mServerFinder) {
+        auto* window = new frmServerFinder(this);
+        connect(window, &frmServerFinder::JoinRequested, this,
+                [this](const QString& address) { JoinServer(address); });
+        connect(window, &frmServerFinder::AddRequested, this,
+                [this](const QString& address) { JoinServer(address, false); });
+        mServerFinder = window;
+    }
+    mServerFinder->show();
+    mServerFinder->raise();
+    mServerFinder->activateWindow();
+}
+
+void frmCorvale::JoinServer(const QString& address, bool launch) {
+    if (launch)
+        ui->optLaunch2->setChecked(true);
+    // "host" and "host:27910" are one server; the address as stored stays.
+    const auto key = [](const QString& id) {
+        const ServerAddr parts{id};
+        return QStringLiteral("%1 %2").arg(
+            parts.Addr().toLower(),
+            parts.Port().isEmpty() ? QString::number(kDefaultGamePort) : parts.Port());
+    };
+    auto& remotes = mLauncher.RemoteServers();
+    const auto found = std::find_if(remotes.begin(), remotes.end(), [&](const ServerAddr& server) {
+        return key(server.ID) == key(address);
+    });
+    if (mLauncher.Type() != Launcher::ClientOnly) {
+        if (found == remotes.end())
+            remotes.push_back(ServerAddr{address});
+        return;
+    }
+    if (found == remotes.end())
+        mLists.AddRemoteServer(address);
+    else
+        mLists.Servers().Select(static_cast<int>(found - remotes.begin()));
+    QueryRemoteServers();
+    if (launch)
+        LaunchGame();
 }
 
 void frmCorvale::closeEvent(QCloseEvent* event) {

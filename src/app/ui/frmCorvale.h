@@ -10,6 +10,7 @@
 #include "server/ServerConfig.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <memory>
 
@@ -46,6 +47,12 @@ public:
     // True when the game was started. Works with the window hidden.
     bool LaunchGame();
 
+    // Adds a game server to the remote servers unless it is there, selects
+    // it, switches to Client Only and launches as the Launch button does.
+    // With `launch` false it is only added (and selected when the list shows
+    // the remote servers).
+    void JoinServer(const QString& address, bool launch = true);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -80,6 +87,7 @@ private:
     void ViewCommandLine();
     void ViewConfigFile();
     void ShowServerStatus();
+    void ShowServerFinder();
     void QueryRemoteServers();
     void UpdateStatusCommand();
     void PressDefaultButton();
@@ -99,6 +107,7 @@ private:
     WindowPlacement mPlacement{*this};
     std::unique_ptr<PictureBox> mPicture;
     std::unique_ptr<StatusClock> mClock;
+    QPointer<QWidget> mServerFinder;
     bool mLoaded = false;
     bool mUnloaded = false;
     bool mShowingSelection = false;

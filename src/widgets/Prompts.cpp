@@ -9,6 +9,7 @@
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSortFilterProxyModel>
 
 namespace Prompts {
@@ -71,6 +72,17 @@ public:
                         QMessageBox::Retry | QMessageBox::Cancel, parent);
         box.setDefaultButton(QMessageBox::Retry);
         return box.exec() == QMessageBox::Retry ? Choice::Retry : Choice::Cancel;
+    }
+
+    int Choose(QWidget* parent, const QString& text, const QStringList& choices) override {
+        QMessageBox box(QMessageBox::Question, kProgramName, text, QMessageBox::Cancel, parent);
+        QList<QAbstractButton*> buttons;
+        for (const QString& choice : choices)
+            buttons << box.addButton(choice, QMessageBox::AcceptRole);
+        if (!buttons.isEmpty())
+            box.setDefaultButton(qobject_cast<QPushButton*>(buttons.first()));
+        box.exec();
+        return static_cast<int>(buttons.indexOf(box.clickedButton()));
     }
 
     QString Input(QWidget* parent, const QString& prompt, const QString& defaultText) override {
@@ -138,6 +150,10 @@ void Message(QWidget* parent, const QString& text, Icon icon, const QString& det
 
 Choice RetryCancel(QWidget* parent, const QString& text) {
     return gHandler->RetryCancel(parent, text);
+}
+
+int Choose(QWidget* parent, const QString& text, const QStringList& choices) {
+    return gHandler->Choose(parent, text, choices);
 }
 
 QString Input(QWidget* parent, const QString& prompt, const QString& defaultText) {

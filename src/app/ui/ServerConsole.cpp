@@ -13,6 +13,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include <utility>
+
 namespace {
 
 // Enough lines to scroll back through a long evening; older ones are dropped.
@@ -147,6 +149,7 @@ void ServerConsole::closeEvent(QCloseEvent* event) {
             event->ignore();
             return;
         }
+        mKillTimer.stop();
         mProcess.Release();
     }
     event->accept();

@@ -350,6 +350,51 @@ private Q_SLOTS:
         QVERIFY(!mWindow->isMinimized());
     }
 
+    // Beyond its stated size the lists take the extra room, their buttons
+    // beside them, the launch column unchanged at the right; a smaller size
+    // gives the stated one.
+    void layoutFollowsTheWindowSize_data() {
+        QTest::addColumn<QSize>("asked");
+        QTest::newRow("larger") << QSize(1000, 750);
+        QTest::newRow("smaller") << QSize(300, 200);
+    }
+    void layoutFollowsTheWindowSize() {
+        QFETCH(QSize, asked);
+        const QSize extra = (asked - QSize(514, 511)).expandedTo(QSize(0, 0));
+        Start();
+        mWindow->resize(asked);
+        QTRY_COMPARE(mWindow->size(), QSize(514, 511) + extra);
+        const auto at = [this](const char* name) {
+            auto* control = Find<QWidget>(name);
+            return QRect(control->mapTo(mWindow->centralWidget(), QPoint()), control->size());
+        };
+        const int upper = Servers()->height() - 186; // the lists share the extra height
+        QVERIFY(qAbs(upper - extra.height() / 2) <= 1);
+        const int w = extra.width();
+        QCOMPARE(at("lstServer"), QRect(16, 24, 153 + w, 186 + upper));
+        QCOMPARE(at("cmdServerRemove"), QRect(184 + w, 80, 81, 33));
+        QCOMPARE(at("fraClient"), QRect(8, 224 + upper, 169 + w, 209 + extra.height() - upper));
+        QCOMPARE(at("cmdClientAdd"), QRect(184 + w, 232 + upper, 89, 33));
+        QCOMPARE(at("imgRandom"), QRect(296 + w, 232, 204, 204));
+    }
+
+    // Del removes the selected entry of the focused list only, as its Remove
+    // button does; Ctrl+Q ends the run as File > Exit does.
+    void keys() {
+        Start();
+        AddServer("ffa");
+        AddProfile("me");
+        AddProfile("you");
+        mWindow->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(mWindow.get()));
+        Clients()->setFocus();
+        QTest::keyClick(Clients(), Qt::Key_Delete);
+        QCOMPARE(Entries(Clients()), QStringList{"me"});
+        QCOMPARE(Entries(Servers()), QStringList{"ffa"});
+        QTest::keyClick(Clients(), Qt::Key_Q, Qt::ControlModifier);
+        QVERIFY(!mWindow->isVisible());
+    }
+
     void damagedRecordFileIsReportedOnce() {
         const QByteArray damaged = "\"kept\"\r\n\"a.cfg\"\r\n\"cut";
         mInstall->AddFile("cvclients.dat", damaged);

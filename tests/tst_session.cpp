@@ -264,7 +264,7 @@ private Q_SLOTS:
         const auto row = [](const char* stored, QRect placed = QRect(67, 67, 514, 511)) {
             QTest::newRow(stored) << QString(stored).split(u' ') << placed;
         };
-        row("1500 1500 6000 6000", QRect(100, 100, 400, 400));
+        row("1500 1500 6000 6000", QRect(100, 100, 514, 511)); // the smallest size
         row("nan 1500 6000 6000");
         row("1e300 1500 6000 6000");
         row("1500 -1e12 6000 6000");

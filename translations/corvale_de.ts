@@ -301,6 +301,53 @@ Grund: %3</translation>
     </message>
 </context>
 <context>
+    <name>ServerConsole</name>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Console command</source>
+        <translation>Konsolenbefehl</translation>
+    </message>
+    <message>
+        <source>&amp;Command:</source>
+        <translation>Be&amp;fehl:</translation>
+    </message>
+    <message>
+        <source>Dedicated Server — %1</source>
+        <translation>Dedizierter Server — %1</translation>
+    </message>
+    <message>
+        <source>The server is running.</source>
+        <translation>Der Server läuft.</translation>
+    </message>
+    <message>
+        <source>Stopping the server…</source>
+        <translation>Der Server wird beendet…</translation>
+    </message>
+    <message>
+        <source>The server was ended by signal %1.</source>
+        <translation>Der Server wurde durch Signal %1 beendet.</translation>
+    </message>
+    <message>
+        <source>The server ended with exit status %1.</source>
+        <translation>Der Server endete mit dem Exit-Status %1.</translation>
+    </message>
+    <message>
+        <source>The dedicated server is still running.</source>
+        <translation>Der dedizierte Server läuft noch.</translation>
+    </message>
+    <message>
+        <source>Stop the Server</source>
+        <translation>Server beenden</translation>
+    </message>
+    <message>
+        <source>Leave It Running</source>
+        <translation>Weiterlaufen lassen</translation>
+    </message>
+</context>
+<context>
     <name>ServerStatus</name>
     <message>
         <source>answered</source>

@@ -6,9 +6,7 @@
 
 #include <algorithm>
 
-#ifdef Q_OS_WIN
-#include <QProcess>
-#else
+#ifndef Q_OS_WIN
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>
@@ -25,6 +23,20 @@ extern char** environ;
 class ProcessStart {
     Q_DECLARE_TR_FUNCTIONS(ProcessStart)
 };
+
+namespace {
+
+Result<> Startable(const QString& program, const QString& workingDirectory) {
+    if (program.isEmpty())
+        return Result<>::Failure(ProcessStart::tr("No program is set."));
+    // Checked first: the system gives the same reason for a missing working
+    // directory as for a missing program.
+    if (!workingDirectory.isEmpty() && !QFileInfo(workingDirectory).isDir())
+        return Result<>::Failure(ProcessStart::tr("The working directory does not exist."));
+    return {};
+}
+
+} // namespace
 
 #ifndef Q_OS_WIN
 namespace {
@@ -74,17 +86,32 @@ int Spawn(pid_t& pid, const QByteArray& program, char* const argv[],
                         environ);
 }
 
+// The launcher does not wait for a program it started, but collects its exit
+// status when it ends so that no finished process lingers; and tells exit,
+// when given.
+void CollectWhenEnded(pid_t pid, std::shared_ptr<ProcessExit> exit = nullptr) {
+    std::thread([pid, exit = std::move(exit)] {
+        int status = 0;
+        while (waitpid(pid, &status, 0) < 0) {
+            if (errno != EINTR)
+                return;
+        }
+        if (!exit)
+            return;
+        if (WIFSIGNALED(status))
+            exit->Set(ProcessExit::State::Crashed, WTERMSIG(status));
+        else
+            exit->Set(ProcessExit::State::Exited, WEXITSTATUS(status));
+    }).detach();
+}
+
 } // namespace
 #endif
 
 Result<> StartProcess(const QString& program, const QStringList& arguments,
                       const QString& workingDirectory, std::shared_ptr<ProcessExit> exit) {
-    if (program.isEmpty())
-        return Result<>::Failure(ProcessStart::tr("No program is set."));
-    // Checked first: the system gives the same reason for a missing working
-    // directory as for a missing program.
-    if (!workingDirectory.isEmpty() && !QFileInfo(workingDirectory).isDir())
-        return Result<>::Failure(ProcessStart::tr("The working directory does not exist."));
+    if (const Result<> startable = Startable(program, workingDirectory); !startable)
+        return startable;
 #ifdef Q_OS_WIN
     Q_UNUSED(exit);
     QProcess process;
@@ -113,23 +140,44 @@ Result<> StartProcess(const QString& program, const QStringList& arguments,
     if (const int error =
             Spawn(pid, programBytes, argv.data(), QFile::encodeName(workingDirectory)))
         return Result<>::Failure(qt_error_string(error));
-    // The launcher does not wait for the program, but collects its exit status
-    // when it ends so that no finished process lingers.
-    std::thread([pid, exit = std::move(exit)] {
-        int status = 0;
-        while (waitpid(pid, &status, 0) < 0) {
-            if (errno != EINTR)
-                return;
-        }
-        if (!exit)
-            return;
-        if (WIFSIGNALED(status))
-            exit->Set(ProcessExit::State::Crashed, WTERMSIG(status));
-        else
-            exit->Set(ProcessExit::State::Exited, WEXITSTATUS(status));
-    }).detach();
+    CollectWhenEnded(pid, std::move(exit));
     return {};
 #endif
+}
+
+PipedProcess::PipedProcess(QObject* parent) : QProcess(parent) {
+#ifndef Q_OS_WIN
+    // In a session of its own, as a started game, so that the launcher's
+    // terminal does not end it; and once released, writing to an output
+    // that nobody reads is an error it can live with, not its end.
+    setChildProcessModifier([] {
+        setsid();
+        signal(SIGPIPE, SIG_IGN);
+    });
+#endif
+}
+
+Result<> PipedProcess::Start(const QString& program, const QStringList& arguments,
+                             const QString& workingDirectory) {
+    if (const Result<> startable = Startable(program, workingDirectory); !startable)
+        return startable;
+    setProgram(program);
+    setArguments(arguments);
+    setWorkingDirectory(workingDirectory);
+    start();
+    if (!waitForStarted())
+        return Result<>::Failure(errorString());
+    return {};
+}
+
+void PipedProcess::Release() {
+    if (state() == NotRunning)
+        return;
+#ifndef Q_OS_WIN
+    CollectWhenEnded(static_cast<pid_t>(processId()));
+#endif
+    // A QProcess ends a process it holds for running when it is destroyed.
+    setProcessState(NotRunning);
 }
 
 QString CommandLineText(const QString& program, const QStringList& arguments) {

@@ -2,6 +2,7 @@
 
 #include "common/Result.h"
 
+#include <QProcess>
 #include <QString>
 #include <QStringList>
 
@@ -37,6 +38,24 @@ private:
 Result<> StartProcess(const QString& program, const QStringList& arguments,
                       const QString& workingDirectory = QString(),
                       std::shared_ptr<ProcessExit> exit = nullptr);
+
+// A process whose standard input and output its owner handles (a dedicated
+// server shown in a console). It starts as StartProcess starts a program:
+// the same lookup, working directory and reasons, in a session of its own.
+// Unlike a plain QProcess, it can let the process run on without it.
+class PipedProcess : public QProcess {
+public:
+    explicit PipedProcess(QObject* parent = nullptr);
+
+    // Starts program with arguments and waits until it runs; on failure the
+    // reason, in the system's words.
+    Result<> Start(const QString& program, const QStringList& arguments,
+                   const QString& workingDirectory);
+    // Gives the process up: destroying this object, or the launcher's end,
+    // no longer ends it. Its input ends and its output goes nowhere once
+    // this object is gone.
+    void Release();
+};
 
 // The command as a user reads it: the program and its arguments separated by
 // blanks, each one that holds a blank or a quote (or is empty) put in double

@@ -9,6 +9,7 @@
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSortFilterProxyModel>
 
 #include <utility>
@@ -76,6 +77,17 @@ struct Dialogs {
                         QMessageBox::Retry | QMessageBox::Cancel, parent);
         box.setDefaultButton(QMessageBox::Retry);
         return box.exec() == QMessageBox::Retry ? Choice::Retry : Choice::Cancel;
+    }
+
+    static int Choose(QWidget* parent, const QString& text, const QStringList& choices) {
+        QMessageBox box(QMessageBox::Question, kProgramName, text, QMessageBox::Cancel, parent);
+        QList<QAbstractButton*> buttons;
+        for (const QString& choice : choices)
+            buttons << box.addButton(choice, QMessageBox::AcceptRole);
+        if (!buttons.isEmpty())
+            box.setDefaultButton(qobject_cast<QPushButton*>(buttons.first()));
+        box.exec();
+        return static_cast<int>(buttons.indexOf(box.clickedButton()));
     }
 
     static QString Input(QWidget* parent, const QString& prompt, const QString& defaultText) {
@@ -149,6 +161,11 @@ void Message(QWidget* parent, const QString& text, Icon icon, const QString& det
 
 Choice RetryCancel(QWidget* parent, const QString& text) {
     return gCurrent ? gCurrent->RetryCancel(parent, text) : Dialogs::RetryCancel(parent, text);
+}
+
+int Choose(QWidget* parent, const QString& text, const QStringList& choices) {
+    return gCurrent ? gCurrent->Choose(parent, text, choices)
+                    : Dialogs::Choose(parent, text, choices);
 }
 
 QString Input(QWidget* parent, const QString& prompt, const QString& defaultText) {

@@ -3,6 +3,7 @@
 #include "common/Names.h"
 
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -25,6 +26,7 @@ public:
     virtual void Message(QWidget* parent, const QString& text, Icon icon, const QString& caption,
                          const QString& details) = 0;
     virtual Choice RetryCancel(QWidget* parent, const QString& text) = 0;
+    virtual int Choose(QWidget* parent, const QString& text, const QStringList& choices) = 0;
     virtual QString Input(QWidget* parent, const QString& prompt, const QString& defaultText) = 0;
     virtual QString OpenFile(QWidget* parent, const QString& filter, const QString& folder) = 0;
 
@@ -37,6 +39,9 @@ void Message(QWidget* parent, const QString& text, Icon icon, const QString& det
              const QString& caption = kProgramName);
 // A warning with Retry and Cancel.
 Choice RetryCancel(QWidget* parent, const QString& text);
+// A question answered with one of the choices (buttons captioned by them, the
+// first the default) or Cancel: the number of the choice, -1 for Cancel.
+int Choose(QWidget* parent, const QString& text, const QStringList& choices);
 // A one-line input box; "" when cancelled.
 QString Input(QWidget* parent, const QString& prompt, const QString& defaultText = QString());
 // An open dialog for an existing file, with a "Description|patterns|..."

@@ -15,6 +15,11 @@ Prompts::Choice ScriptedPrompts::RetryCancel(QWidget*, const QString& text) {
     return retryCancelAnswers.isEmpty() ? Prompts::Choice::Cancel : retryCancelAnswers.dequeue();
 }
 
+int ScriptedPrompts::Choose(QWidget*, const QString& text, const QStringList&) {
+    messages << text;
+    return choices.isEmpty() ? -1 : choices.dequeue();
+}
+
 QString ScriptedPrompts::Input(QWidget*, const QString& prompt, const QString&) {
     inputPrompts << prompt;
     return inputAnswers.isEmpty() ? QString() : inputAnswers.dequeue();

@@ -14,9 +14,10 @@ class QDialog;
 class ScriptedPrompts : public Prompts::Handler {
 public:
     QQueue<Prompts::Choice> retryCancelAnswers; // Cancel when empty
+    QQueue<int> choices;                        // Cancel (-1) when empty
     QQueue<QString> inputAnswers;               // "" when empty
     QQueue<QString> fileAnswers;                // "" when empty
-    QStringList messages;                       // message and Retry/Cancel boxes, in order
+    QStringList messages;                       // message, Retry/Cancel and choice boxes
     QStringList inputPrompts;                   // the prompt of every input box, in order
     QStringList fileFilters;                    // the filter of every file dialog, in order
     QStringList fileFolders;                    // the start folder of every file dialog
@@ -25,6 +26,7 @@ public:
     void Message(QWidget* parent, const QString& text, Prompts::Icon icon, const QString& caption,
                  const QString& details) override;
     Prompts::Choice RetryCancel(QWidget* parent, const QString& text) override;
+    int Choose(QWidget* parent, const QString& text, const QStringList& choices) override;
     QString Input(QWidget* parent, const QString& prompt, const QString& defaultText) override;
     QString OpenFile(QWidget* parent, const QString& filter, const QString& folder) override;
 };

@@ -53,7 +53,8 @@ void WindowPlacement::ReadSettings(const SettingsStore& settings) {
     if (!Usable(placement))
         placement = DefaultPlacement();
     mWindow.move(placement.topLeft());
-    mWindow.resize(placement.size());
+    // The window is laid out for its stated size and cannot be made smaller.
+    mWindow.resize(placement.size().expandedTo(mWindow.minimumSizeHint()));
 }
 
 void WindowPlacement::WriteSettings(SettingsStore& settings) const {

@@ -152,6 +152,9 @@ void frmCorvale::ConnectList(ListControls& controls, void (frmCorvale::*change)(
         if (index.row() == controls.rowAtPress && controls.selection->Selected() == index.row())
             controls.selection->ClickedSelected(QApplication::doubleClickInterval());
     });
+    // Del in the list does what its Remove button does.
+    auto* del = new QShortcut(QKeySequence::Delete, view, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(del, &QShortcut::activated, controls.remove, &QPushButton::click);
     connect(view, &QListView::doubleClicked, this, [this, &controls, change] {
         controls.selection->CancelPending();
         if (controls.change->isEnabled())

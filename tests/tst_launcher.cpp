@@ -46,19 +46,30 @@ private:
 private Q_SLOTS:
     void init() { mSettings.Clear(); }
 
-    // The launch type and profile selection as stored ("-" for nothing), then
-    // as written back.
+    // The launch type and profile selection as stored (null: nothing
+    // stored), then as written back.
     void storedSettingsAreReadAndWrittenBack_data() {
-        QTest::addColumn<QStringList>("values");
-        for (const char* values :
-             {"- - 1 -1", "2 1 2 1", "7 2 1 2", "-3 2 1 2", "x two 1 -1", "65538 40000 1 -1"})
-            QTest::newRow(values) << QString::fromLatin1(values).split(u' ');
+        QTest::addColumn<QString>("storedType");
+        QTest::addColumn<QString>("storedClient");
+        QTest::addColumn<QString>("launchType");
+        QTest::addColumn<QString>("client");
+        const auto row = [](const char* tag, QString storedType, QString storedClient,
+                            QString launchType, QString client) {
+            QTest::newRow(tag) << storedType << storedClient << launchType << client;
+        };
+        row("nothing stored", {}, {}, "1", "-1");
+        row("both kept", "2", "1", "2", "1");
+        row("type past the last", "7", "2", "1", "2");
+        row("negative type", "-3", "2", "1", "2");
+        row("not numbers", "x", "two", "1", "-1");
+        row("over 16 bits", "65538", "40000", "1", "-1");
     }
     void storedSettingsAreReadAndWrittenBack() {
-        QFETCH(QStringList, values);
-        if (values[0] != "-") {
-            mSettings.SetRaw("Settings/LaunchType", values[0]);
-            mSettings.SetRaw("Settings/ClientIndex", values[1]);
+        QFETCH(QString, storedType);
+        QFETCH(QString, storedClient);
+        if (!storedType.isNull()) {
+            mSettings.SetRaw("Settings/LaunchType", storedType);
+            mSettings.SetRaw("Settings/ClientIndex", storedClient);
             mSettings.SetRaw("Settings/ClientFile", "");
         }
         Quake2 game;
@@ -67,8 +78,8 @@ private Q_SLOTS:
         launcher.ReadSettings(settings);
         launcher.WriteSettings(settings);
         QVERIFY(settings.Save().Ok());
-        QCOMPARE(mSettings.Raw("Settings/LaunchType"), values[2]);
-        QCOMPARE(mSettings.Raw("Settings/ClientIndex"), values[3]);
+        QTEST(mSettings.Raw("Settings/LaunchType"), "launchType");
+        QTEST(mSettings.Raw("Settings/ClientIndex"), "client");
         QCOMPARE(mSettings.Raw("Settings/LaunchConfig"), QStringLiteral("Corvale.cfg"));
         const QString start = QDir::toNativeSeparators(QDir::currentPath()) + QDir::separator();
         QCOMPARE(mSettings.Raw("Settings/ServerFile"), start + "cvservers.dat");
@@ -186,37 +197,41 @@ private Q_SLOTS:
     // the script goes into the user game folder that the program reads before
     // the installation (its own for Q2PRO and Yamagi, else the first existing
     // one), where the same command line finds it; without one the launch
-    // stops. "~" is the home folder, "-" marks a file, "!" the expected error.
+    // stops. The home folder holds the folders and a file named as given;
+    // "~" in the script path and the error stands for it.
     void scriptOfAReadOnlyInstallation_data() {
         QTest::addColumn<QString>("program");
-        QTest::addColumn<QString>("userFolders");
+        QTest::addColumn<QStringList>("userFolders");
+        QTest::addColumn<QString>("userFile");
         QTest::addColumn<QString>("game");
-        QTest::addColumn<QString>("expected");
-        const auto row = [](const char* tag, QString program, QString folders, QString game,
-                            QString expected) {
-            QTest::newRow(tag) << program << folders << game << expected;
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("error");
+        const auto row = [](const char* tag, QString program, QStringList folders, QString file,
+                            QString game, QString script, QString error) {
+            QTest::newRow(tag) << program << folders << file << game << script << error;
         };
-        row("yq2 first", "quake2", ".quake2 .q2pro .yq2", "", "~/.yq2/baseq2/Corvale.cfg");
-        row("mod holding the script", "quake2", ".quake2 .q2pro/ctf", "ctf",
-            "~/.q2pro/ctf/Corvale.cfg");
-        row("q2pro's own", "q2pro", ".yq2 .q2pro", "", "~/.q2pro/baseq2/Corvale.cfg");
-        row("yquake2's own, made", "/usr/games/yquake2", ".q2pro", "", "~/.yq2/baseq2/Corvale.cfg");
-        row("no user folder", "quake2", "", "", "!~/.yq2, ");
-        const QString notAFolder = "!~/.yq2 that should take the file instead is not a folder";
-        row("file for the first", "quake2", "-.yq2", "", notAFolder);
-        row("file for its own", "yquake2", "-.yq2 .q2pro", "", notAFolder);
+        const QString yq2 = "~/.yq2/baseq2/Corvale.cfg";
+        row("yq2 first", "quake2", {".quake2", ".q2pro", ".yq2"}, "", "", yq2, "");
+        row("mod holding the script", "quake2", {".quake2", ".q2pro/ctf"}, "", "ctf",
+            "~/.q2pro/ctf/Corvale.cfg", "");
+        row("q2pro's own", "q2pro", {".yq2", ".q2pro"}, "", "", "~/.q2pro/baseq2/Corvale.cfg", "");
+        row("yquake2's own, made", "/usr/games/yquake2", {".q2pro"}, "", "", yq2, "");
+        row("no user folder", "quake2", {}, "", "", "", "~/.yq2, ");
+        const QString notAFolder = "~/.yq2 that should take the file instead is not a folder";
+        row("file for the first", "quake2", {}, ".yq2", "", "", notAFolder);
+        row("file for its own", "yquake2", {".q2pro"}, ".yq2", "", "", notAFolder);
     }
     void scriptOfAReadOnlyInstallation() {
-        QFETCH(QString, userFolders);
-        QFETCH(QString, expected);
+        QFETCH(QStringList, userFolders);
+        QFETCH(QString, userFile);
+        QFETCH(QString, script);
+        QFETCH(QString, error);
         Fixture f;
         QTemporaryDir home;
-        for (const QString& folder : userFolders.split(' ', Qt::SkipEmptyParts)) {
-            if (folder.startsWith('-'))
-                QVERIFY(QFile(home.filePath(folder.mid(1))).open(QIODevice::WriteOnly));
-            else
-                QVERIFY(QDir(home.path()).mkpath(folder));
-        }
+        for (const QString& folder : userFolders)
+            QVERIFY(QDir(home.path()).mkpath(folder));
+        if (!userFile.isEmpty())
+            QVERIFY(QFile(home.filePath(userFile)).open(QIODevice::WriteOnly));
         const QByteArray savedHome = qgetenv("HOME");
         qputenv("HOME", QFile::encodeName(home.path()));
         const QFile::Permissions readOnly = QFile::ReadOwner | QFile::ExeOwner;
@@ -231,17 +246,18 @@ private Q_SLOTS:
         f.defaultServer.Game = game;
         QFETCH(QString, program);
         f.game.SetExecutable(program);
-        expected.replace("~", home.path());
+        script.replace("~", home.path());
+        error.replace("~", home.path());
 
         const Result<LaunchPlan> plan = f.Plan(-1, -1);
         QCOMPARE(FileBytes(f.install.Absolute("ctf/Corvale.cfg")), QByteArray("old"));
         QVERIFY(!QFile::exists(f.install.Absolute("baseq2/Corvale.cfg")));
-        if (expected.startsWith('!')) {
-            QVERIFY2(!plan && plan.Error().contains(expected.mid(1)), qPrintable(plan.Error()));
+        if (!error.isEmpty()) {
+            QVERIFY2(!plan && plan.Error().contains(error), qPrintable(plan.Error()));
             return;
         }
         QVERIFY2(plan, qPrintable(plan.Error()));
-        QCOMPARE(plan->scriptPath, expected);
+        QCOMPARE(plan->scriptPath, script);
         QVERIFY(f.Script(*plan).startsWith("exec default.cfg\r\n"));
     }
 

@@ -3,6 +3,7 @@
 #include "common/RecordWriter.h"
 #include "common/ScriptWriter.h"
 #include "game/Quake2.h"
+#include "platform/SettingsStore.h"
 #include "support/TestSupport.h"
 
 #include <QStringEncoder>
@@ -63,7 +64,10 @@ struct RecordFiles {
     Quake2 game;
     Launcher launcher{game};
 
-    RecordFiles() { launcher.SetFiles({Path(Profile), Path(Server), Path(Address)}); }
+    RecordFiles() {
+        launcher.ReadSettings(SettingsStore());
+        launcher.SetFiles({Path(Profile), Path(Server), Path(Address)});
+    }
     QString Path(int kind) const {
         const char* names[] = {"cvservers.dat", "cvclients.dat", "cvremotes.dat"};
         return folder.Absolute(names[kind]);
@@ -91,11 +95,6 @@ struct FileSizeLimit {
     ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved); }
 };
 
-// Lists of short texts written as one text, split at "|".
-QStringList Split(const char* texts) {
-    return QString::fromUtf8(texts).split(u'|');
-}
-
 } // namespace
 
 class RecordsTest : public QObject {
@@ -121,9 +120,10 @@ private Q_SLOTS:
                    "1048575\r\n"
                    "-32768,#FALSE#,#TRUE#,\"set sv_gravity 1\r\nsay \"\"hi\"\", all\r\n\r\nexec "
                    "\"\"ü.cfg\"\"\"\r\n")
-            << Split("Grüße, \"Friday\" night|xatrix|2|3|Frags, fun, \"and\" more|16|32767|20|1|0|"
-                     "1|4|q2dm3|my maps.txt|1048575|-32768|0|1|"
-                     "set sv_gravity 1\r\nsay \"hi\", all\r\n\r\nexec \"ü.cfg\"");
+            << QStringList({"Grüße, \"Friday\" night", "xatrix", "2", "3",
+                            "Frags, fun, \"and\" more", "16", "32767", "20", "1", "0", "1", "4",
+                            "q2dm3", "my maps.txt", "1048575", "-32768", "0", "1",
+                            "set sv_gravity 1\r\nsay \"hi\", all\r\n\r\nexec \"ü.cfg\""});
         QTest::newRow("profile, text beginning with U+FEFF")
             << int(Profile)
             << QByteArray("\"\xEF\xBB\xBFGrüße, \"\"One\"\"\"\r\n\"my \"\"1\"\".cfg\"\r\n")
@@ -149,6 +149,15 @@ private Q_SLOTS:
         QCOMPARE(writer.Bytes(), kDeathmatchRecord);
     }
 
+    // A lone surrogate is no character and has no UTF-8 form: it is written
+    // as "?", never as bytes that no reader takes; a pair is one 4-byte one.
+    void recordWriterWritesOnlyUtf8() {
+        RecordWriter writer;
+        writer.Text(QStringLiteral("\U0001F600") + QChar(0xD83D) + u'x' + QChar(0xDE00) +
+                    QChar(0xD83D));
+        QCOMPARE(writer.Bytes(), QByteArray("\"\xF0\x9F\x98\x80?x??\""));
+    }
+
     // A file cut at any byte gives exactly the records complete before the
     // cut, and a report unless the cut fell on a record's line end. A cut
     // right after a closing quote may have split a doubled quote: that record
@@ -170,9 +179,9 @@ private Q_SLOTS:
         }
     }
 
-    // A save or a launch script that runs out of room keeps the old file and
-    // leaves nothing beside it: over 16 KiB the file is written at once, below
-    // that only when it is committed or flushed.
+    // A save or a launch script that runs out of room part way is reported
+    // with its file, keeps the old file and leaves nothing beside it: over
+    // 16 KiB the file is written at once, below that only when it is flushed.
     void failedSaveKeepsTheOldFile() {
         for (int size : {20000, 100}) {
             RecordFiles files;
@@ -191,7 +200,7 @@ private Q_SLOTS:
             }
             QCOMPARE(FileBytes(files.Path(Profile)), old);
             QVERIFY(saved.Error().contains(files.Path(Profile)));
-            QVERIFY(!launched);
+            QVERIFY(launched.Error().contains(plan->scriptPath));
             QCOMPARE(FileBytes(files.folder.Absolute("baseq2/Corvale.cfg")), old);
             QCOMPARE(QDir(files.folder.Absolute("baseq2")).entryList(QDir::Files),
                      QStringList{"Corvale.cfg"});
@@ -262,43 +271,53 @@ private Q_SLOTS:
     void serverScript_data() {
         QTest::addColumn<ServerConfig>("record");
         QTest::addColumn<QStringList>("lines");
-        const auto row = [](const char* tag, qint16 mode, const char* switches, qint16 gravity,
-                            qint16 mapMode, const char* lines) {
-            ServerConfig r;
-            r.PlayerMode = mode;
-            r.Difficulty = qint16(3 - mode);
-            r.EnableCheats = switches[0] == '1';
-            r.AllowDownload = switches[1] == '1';
-            r.LogConsole = switches[2] == '1';
-            r.Public = switches[3] == '1';
-            r.SelectEmpty = switches[4] == '1';
-            r.Gravity = gravity;
-            r.MapMode = mapMode;
-            r.MapName = mapMode == ServerConfig::LoadSavedGame ? "save3" : "q2dm1";
-            if (mode == ServerConfig::Deathmatch) {
-                r.ServerName = " Frag fest ";
-                r.MaxClients = 9;
-                r.FragLimit = 20;
-                r.TimeLimit = 15;
-                r.DmFlags = 1048575;
-                r.ExtraCommands = "set sv_maplist q2dm1\r\nsay \"ready\"";
-            }
-            QTest::newRow(tag) << r << Split(lines);
+        using S = ServerConfig;
+        const auto row = [](const char* tag, ServerConfig record, QStringList lines) {
+            QTest::newRow(tag) << record << lines;
         };
-        row("deathmatch", ServerConfig::Deathmatch, "10101", -800, ServerConfig::SpecificMap,
-            "set deathmatch\t1|set coop\t0|set hostname\t\" Frag fest \"|set maxclients\t9|"
-            "set fraglimit\t20|set timelimit\t15|set dmflags\t1048575|set skill\t2|set cheats\t1|"
-            "set allow_download\t0|set logfile\t1|set gravity\t-800|set public\t0|"
-            "set g_select_empty\t1|set sv_maplist q2dm1|say \"ready\"||map q2dm1");
-        row("coop", ServerConfig::Coop, "01100", 400, ServerConfig::LoadSavedGame,
-            "set deathmatch\t0|set coop\t1|set skill\t1|set cheats\t0|set allow_download\t1|"
-            "set logfile\t1|set gravity\t400|set public\t0|set g_select_empty\t0|||load save3");
-        row("single player", ServerConfig::SinglePlayer, "00011", 0, ServerConfig::NewGame,
-            "set deathmatch\t0|set coop\t0|set skill\t3|set cheats\t0|set allow_download\t0|"
-            "set logfile\t0|set gravity\t0|set public\t1|set g_select_empty\t1|||newgame");
-        row("unknown player mode", 3, "00000", 800, ServerConfig::NoMap,
-            "set skill\t0|set cheats\t0|set allow_download\t0|set logfile\t0|set gravity\t800|"
-            "set public\t0|set g_select_empty\t0||");
+        row("deathmatch",
+            {.PlayerMode = S::Deathmatch,
+             .ServerName = " Frag fest ",
+             .MaxClients = 9,
+             .FragLimit = 20,
+             .TimeLimit = 15,
+             .EnableCheats = true,
+             .LogConsole = true,
+             .MapMode = S::SpecificMap,
+             .MapName = "q2dm1",
+             .DmFlags = 1048575,
+             .Gravity = -800,
+             .SelectEmpty = true,
+             .ExtraCommands = "set sv_maplist q2dm1\r\nsay \"ready\""},
+            {"set deathmatch\t1", "set coop\t0", "set hostname\t\" Frag fest \"",
+             "set maxclients\t9", "set fraglimit\t20", "set timelimit\t15", "set dmflags\t1048575",
+             "set skill\t2", "set cheats\t1", "set allow_download\t0", "set logfile\t1",
+             "set gravity\t-800", "set public\t0", "set g_select_empty\t1", "set sv_maplist q2dm1",
+             "say \"ready\"", "", "map q2dm1"});
+        row("coop",
+            {.PlayerMode = S::Coop,
+             .Difficulty = 1,
+             .AllowDownload = true,
+             .LogConsole = true,
+             .MapMode = S::LoadSavedGame,
+             .MapName = "save3",
+             .Gravity = 400},
+            {"set deathmatch\t0", "set coop\t1", "set skill\t1", "set cheats\t0",
+             "set allow_download\t1", "set logfile\t1", "set gravity\t400", "set public\t0",
+             "set g_select_empty\t0", "", "", "load save3"});
+        row("single player",
+            {.PlayerMode = S::SinglePlayer,
+             .Difficulty = 3,
+             .MapMode = S::NewGame,
+             .Gravity = 0,
+             .Public = true,
+             .SelectEmpty = true},
+            {"set deathmatch\t0", "set coop\t0", "set skill\t3", "set cheats\t0",
+             "set allow_download\t0", "set logfile\t0", "set gravity\t0", "set public\t1",
+             "set g_select_empty\t1", "", "", "newgame"});
+        row("unknown player mode", {.PlayerMode = 3, .Difficulty = 0},
+            {"set skill\t0", "set cheats\t0", "set allow_download\t0", "set logfile\t0",
+             "set gravity\t800", "set public\t0", "set g_select_empty\t0", "", ""});
     }
     void serverScript() {
         QFETCH(ServerConfig, record);
@@ -308,60 +327,58 @@ private Q_SLOTS:
         QCOMPARE(script.Bytes(), (lines.join("\r\n") + "\r\n").toUtf8());
     }
 
-    // The maps a list names, for the game folder given ("=" separates a
-    // file's path from its contents), and the random map line drawn from
-    // them; an empty list writes no map line. The built-in lists are the
-    // game's; a list name is compared exactly and "xatrix" only whole.
+    // The maps a list names for the game folder given, and the random map
+    // line drawn from them; an empty list writes no map line. A built-in list
+    // is the game's, known here by its opening levels; a list name is compared
+    // exactly and "xatrix" only whole. baseq2/maps holds q2dm1.bsp, Base9.BSP
+    // and q2dm1.txt; the list file, where given, holds the list text.
     void mapLists_data() {
         QTest::addColumn<QString>("game");
         QTest::addColumn<QString>("mapList");
-        QTest::addColumn<QStringList>("files");
-        QTest::addColumn<QStringList>("expected");
-        const auto row =
-            [](const char* name, QString game, QString mapList, QStringList files,
-               const char* expected) {
-                // "|" stands for a blank inside a name.
-                QTest::newRow(name)
-                    << game << mapList << files
-                    << QString(expected).split(u' ', Qt::SkipEmptyParts).replaceInStrings("|", " ");
-            };
-        const char* single = "base1 base2 base3 train bunk1 ware1 ware2 jail1 jail2 jail3 jail4 "
-                             "jail5 security mintro mine1 mine2 mine3 mine4 fact1 fact2 fact3 "
-                             "power1 power2 cool1 waste1 waste2 waste3 biggun hangar1 hangar2 lab "
-                             "command strike space city1 city2 city3 boss1 boss2";
-        const char* deathmatch = "q2dm1 q2dm2 q2dm3 q2dm4 q2dm5 q2dm6 q2dm7 match1";
+        QTest::addColumn<QString>("listFile");
+        QTest::addColumn<QByteArray>("listText");
+        QTest::addColumn<QStringList>("maps");
+        QTest::addColumn<bool>("opening"); // the list begins with the maps
+        const auto builtIn = [](const char* tag, QString game, QString mapList, QStringList maps) {
+            QTest::newRow(tag) << game << mapList << QString() << QByteArray() << maps << true;
+        };
+        const auto row = [](const char* tag, QString game, QString mapList, QString listFile,
+                            QByteArray listText, QStringList maps) {
+            QTest::newRow(tag) << game << mapList << listFile << listText << maps << false;
+        };
         const QString sp = "Single Player Levels", dm = "Deathmatch Levels";
-        row("single player", "", sp, {}, single);
-        row("mission pack single player", "xatrix", sp, {},
-            "xswamp xsewer1 xsewer2 xcompnd1 xcompnd2 xreactor xware xintel industry outbase "
-            "refinery w_treat badlands xhangar1 xhangar2 xship xmoon1 xmoon2");
-        row("deathmatch", "ctf", dm, {}, deathmatch);
-        row("mission pack deathmatch", "xatrix", dm, {}, "xdm1 xdm2 xdm3 xdm4 xdm5 xdm6 xdm7");
-        row("mission pack in capitals", "XATRIX", dm, {}, deathmatch);
-        row("mission pack name as a prefix", "xatrix2", sp, {}, single);
-        row("custom maps", "ctf", "Custom Maps",
-            {"baseq2/maps/q2dm1.bsp=", "baseq2/maps/Base9.BSP=", "baseq2/maps/q2dm1.txt="},
-            "Base9 q2dm1");
-        row("custom maps in other case is a file", "", "custom maps",
-            {"baseq2/maps/q2dm1.bsp=", "baseq2/custom maps=q2dm7"}, "q2dm7");
-        row("blanks, quotes, empty names, byte order mark", "ctf", "dm.txt",
-            {"baseq2/dm.txt=\uFEFF base1 ,,\"base 2, east\"\r\n\nbase3,"},
-            "base1 base|2,|east base3");
-        row("list file nowhere", "ctf", "dm.txt", {}, "");
+        builtIn("single player", "", sp, {"base1", "base2"});
+        builtIn("mission pack single player", "xatrix", sp, {"xswamp", "xsewer1"});
+        builtIn("deathmatch", "ctf", dm, {"q2dm1", "q2dm2"});
+        builtIn("mission pack deathmatch", "xatrix", dm, {"xdm1", "xdm2"});
+        builtIn("mission pack in capitals", "XATRIX", dm, {"q2dm1", "q2dm2"});
+        builtIn("mission pack name as a prefix", "xatrix2", sp, {"base1", "base2"});
+        row("custom maps", "ctf", "Custom Maps", "", "", {"Base9", "q2dm1"});
+        row("custom maps in other case is a file", "", "custom maps", "baseq2/custom maps", "q2dm7",
+            {"q2dm7"});
+        row("blanks, quotes, empty names, byte order mark", "ctf", "dm.txt", "baseq2/dm.txt",
+            "\xEF\xBB\xBF base1 ,,\"base 2, east\"\r\n\nbase3,",
+            {"base1", "base 2, east", "base3"});
+        row("list file nowhere", "ctf", "dm.txt", "", "", {});
     }
     void mapLists() {
         QFETCH(QString, game);
         QFETCH(QString, mapList);
-        QFETCH(QStringList, files);
-        QFETCH(QStringList, expected);
+        QFETCH(QString, listFile);
+        QFETCH(QByteArray, listText);
+        QFETCH(QStringList, maps);
         FakeInstallation installation;
-        for (const QString& file : files)
-            installation.AddFile(file.section(u'=', 0, 0), file.section(u'=', 1).toUtf8());
+        for (const char* map : {"q2dm1.bsp", "Base9.BSP", "q2dm1.txt"})
+            installation.AddFile(QStringLiteral("baseq2/maps/") + map);
+        if (!listFile.isEmpty())
+            installation.AddFile(listFile, listText);
         Quake2 quake2;
         quake2.SetPath(installation.Path());
         quake2.SetGame(game);
-        QCOMPARE(*ServerConfig::GetMapList(ServerConfig::MapListKind(mapList), mapList, quake2),
-                 expected);
+        const QStringList list =
+            *ServerConfig::GetMapList(ServerConfig::MapListKind(mapList), mapList, quake2);
+        QFETCH(bool, opening);
+        QCOMPARE(opening ? list.mid(0, maps.size()) : list, maps);
 
         ServerConfig record;
         record.MapMode = ServerConfig::RandomMap;
@@ -369,8 +386,8 @@ private Q_SLOTS:
         ScriptWriter script;
         QVERIFY(record.WriteToConfigFile(script, quake2));
         const QString mapLine = QString::fromUtf8(script.Bytes()).split("\r\n").value(16);
-        QCOMPARE(mapLine.isEmpty(), expected.isEmpty());
-        QVERIFY(mapLine.isEmpty() || expected.contains(mapLine.mid(4).remove(u'"')));
+        QCOMPARE(mapLine.isEmpty(), list.isEmpty());
+        QVERIFY(mapLine.isEmpty() || list.contains(mapLine.mid(4).remove(u'"')));
     }
 
     // A map list file that cannot be read is reported with its path, by the

@@ -33,6 +33,9 @@ private Q_SLOTS:
         row("launch", {"--launch"}, R::Launch, "");
         row("status", {"--status", "--json", "127.0.0.1", "localhost:27911"}, R::Status, "");
         row("status without address", {"--status"}, R::UsageError, "--status");
+        row("json alone", {"--json"}, R::UsageError, "--json goes with");
+        row("launch and status", {"--launch", "--status", "::1"}, R::UsageError, "together");
+        row("stray argument", {"q2dm1"}, R::UsageError, "'q2dm1'");
         row("help names the finder's options", {"--help"}, R::Help, "--lan-host <host>");
         row("browse",
             {"--browse", "--master", "[::1]:27900", "--master", "http://127.0.0.1/l", "--lan",
@@ -75,44 +78,46 @@ private Q_SLOTS:
     }
 
     // The first run takes the game from the first usual folder holding
-    // "baseq2", and its program from that folder or else from PATH. In the
-    // tree, "home/" is HOME, "bin/" is PATH; a name ending in "/" is a
-    // folder, one ending in "*" an executable file.
+    // "baseq2", and its program from that folder or else from PATH. Below the
+    // test folder, "home/" is HOME and "bin/" is PATH.
     void firstRunFindsTheGame_data() {
-        QTest::addColumn<QStringList>("tree");
+        QTest::addColumn<QStringList>("folders");
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QStringList>("programs");
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("executable");
-        const auto row = [](const char* tag, QStringList tree, QString path, QString executable) {
-            QTest::newRow(tag) << tree << path << executable;
+        const auto row = [](const char* tag, QStringList folders, QStringList files,
+                            QStringList programs, QString path, QString executable) {
+            QTest::newRow(tag) << folders << files << programs << path << executable;
         };
         const QString steam = "home/.local/share/Steam/steamapps/common/Quake 2/";
         const QString steamLink = "home/.steam/steam/steamapps/common/Quake 2/";
-        row("nothing installed", {}, "home/quake2/", "quake2");
-        row("own copy first", {"home/quake2/baseq2/", steam + "baseq2/"}, "home/quake2/", "quake2");
-        row("folder without baseq2", {"home/quake2/", steam + "baseq2/"}, steam, "quake2");
-        row("second Steam library", {steamLink + "baseq2/"}, steamLink, "quake2");
-        row("program in the folder",
-            {"home/quake2/baseq2/", "home/quake2/q2pro*", "home/quake2/yquake2*", "bin/quake2*"},
-            "home/quake2/", "yquake2");
-        row("program on PATH",
-            {"home/quake2/baseq2/", "home/quake2/quake2", "bin/q2pro*", "bin/yquake2*"},
-            "home/quake2/", "bin/yquake2");
+        row("nothing installed", {}, {}, {}, "home/quake2/", "quake2");
+        row("own copy first", {"home/quake2/baseq2", steam + "baseq2"}, {}, {}, "home/quake2/",
+            "quake2");
+        row("folder without baseq2", {"home/quake2", steam + "baseq2"}, {}, {}, steam, "quake2");
+        row("second Steam library", {steamLink + "baseq2"}, {}, {}, steamLink, "quake2");
+        row("program in the folder", {"home/quake2/baseq2"}, {},
+            {"home/quake2/q2pro", "home/quake2/yquake2", "bin/quake2"}, "home/quake2/", "yquake2");
+        row("program on PATH", {"home/quake2/baseq2"}, {"home/quake2/quake2"},
+            {"bin/q2pro", "bin/yquake2"}, "home/quake2/", "bin/yquake2");
     }
     void firstRunFindsTheGame() {
-        QFETCH(QStringList, tree);
+        QFETCH(QStringList, folders);
+        QFETCH(QStringList, files);
+        QFETCH(QStringList, programs);
         QFETCH(QString, path);
         QFETCH(QString, executable);
         if (QFileInfo::exists("/usr/share/games/quake2/baseq2"))
             QSKIP("The game is installed on this machine and would be found first.");
         FakeInstallation root;
         const QString at = root.Path();
-        for (const QString& entry : tree + QStringList{"bin/"}) {
-            root.AddDirectory(QFileInfo(entry).path());
-            if (entry.endsWith('*'))
-                root.InstallGame(entry.chopped(1));
-            else if (!entry.endsWith('/'))
-                root.AddFile(entry);
-        }
+        for (const QString& folder : folders + QStringList{"home", "bin"})
+            root.AddDirectory(folder);
+        for (const QString& file : files)
+            root.AddFile(file);
+        for (const QString& program : programs)
+            root.InstallGame(program);
         const QByteArray home = qgetenv("HOME"), searchPath = qgetenv("PATH");
         qputenv("HOME", QFile::encodeName(at + "home"));
         qputenv("PATH", QFile::encodeName(at + "bin"));

@@ -38,11 +38,11 @@ QList<ServerStatus> Ask(const QStringList& addresses, int maxInFlight = 64,
     return statuses;
 }
 
-QString Names(const QList<PlayerStatus>& players) {
+QStringList Names(const QList<PlayerStatus>& players) {
     QStringList names;
     for (const PlayerStatus& player : players)
         names << player.name;
-    return names.join(u'|');
+    return names;
 }
 
 } // namespace
@@ -58,34 +58,34 @@ private Q_SLOTS:
         QTest::addColumn<Quirk>("quirk");
         QTest::addColumn<StatusOutcome>("outcome");
         QTest::addColumn<QString>("hostName");
-        QTest::addColumn<QString>("players");
+        QTest::addColumn<QStringList>("players");
         const QString local = u"127.0.0.1:%1"_s;
         const auto good = StatusOutcome::Answered, bad = StatusOutcome::BadReply,
                    none = StatusOutcome::NoAnswer;
         const auto row = [](const char* tag, QByteArray reply, QString address, Quirk quirk,
-                            StatusOutcome outcome, QString hostName, QString players) {
+                            StatusOutcome outcome, QString hostName, QStringList players) {
             QTest::newRow(tag) << reply << address << quirk << outcome << hostName << players;
         };
         const Quirk plain = Quirk::None;
         const QByteArray info = GameReply(kInfo);
-        row("players", GameReply(kInfo + kPlayers), local, plain, good, "Frag fest", "Al|Bob");
-        row("host name", info, u"localhost:%1"_s, plain, good, "Frag fest", "");
-        row("IPv6", info, u"[::1]:%1"_s, plain, good, "Frag fest", "");
+        row("players", GameReply(kInfo + kPlayers), local, plain, good, "Frag fest", {"Al", "Bob"});
+        row("host name", info, u"localhost:%1"_s, plain, good, "Frag fest", {});
+        row("IPv6", info, u"[::1]:%1"_s, plain, good, "Frag fest", {});
         row("coloured names", GameReply("\\hostname\\\xc6rag\x89\n1 2 \"\xc2ob\x01\x7f\x8a\"\n"),
-            local, plain, good, "Frag.", "Bob...");
+            local, plain, good, "Frag.", {"Bob..."});
         row("truncated", GameReply(kInfo + "12 40 \"Bob\"\n3 9"), local, plain, bad, "Frag fest",
-            "Bob");
+            {"Bob"});
         row("oversized", GameReply("\\hostname\\" + QByteArray(5000, 'a') + "\n"), local, plain,
-            bad, QString(4076, u'a'), "");
-        row("no header", kInfo + kPlayers, local, plain, bad, "", "");
+            bad, QString(4076, u'a'), {});
+        row("no header", kInfo + kPlayers, local, plain, bad, "", {});
         row("odd info fields", GameReply("\\hostname\\Frag fest\\mapname\n"), local, plain, bad,
-            "Frag fest", "");
+            "Frag fest", {});
         row("garbage player lines",
             GameReply(kInfo + "x 4 \"Eve\"\n12 40 \"Bob\"\n1 2 Al\n\n99999999999 1 \"Big\"\n"
                               "1 2 \"\n-1  7 \"Cy\"\n"),
-            local, plain, bad, "Frag fest", "Bob|Cy");
-        row("reply from another port", info, local, Quirk::FromOtherPort, none, "", "");
-        row("answers the resend", info, local, Quirk::IgnoresFirstRequest, good, "Frag fest", "");
+            local, plain, bad, "Frag fest", {"Bob", "Cy"});
+        row("reply from another port", info, local, Quirk::FromOtherPort, none, "", {});
+        row("answers the resend", info, local, Quirk::IgnoresFirstRequest, good, "Frag fest", {});
     }
     void replies() {
         QFETCH(QByteArray, reply);
@@ -158,12 +158,14 @@ private Q_SLOTS:
                  1);
         QVERIFY(silence.hasExpired());
         const QJsonArray servers = QJsonDocument::fromJson(text.toUtf8()).array();
-        QStringList seen;
+        QList<QStringList> seen; // status, problem, host name
         for (const QJsonValue server : servers)
-            seen << server[u"status"_s].toString() + u'|' + server[u"problem"_s].toString() + u'|' +
-                        server[u"info"_s][u"hostname"_s].toString();
-        QCOMPARE(seen, QStringList({"no answer||", "answered||Frag fest", "bad reply||Frag",
-                                    "no answer|invalid port|"}));
+            seen << QStringList{server[u"status"_s].toString(), server[u"problem"_s].toString(),
+                                server[u"info"_s][u"hostname"_s].toString()};
+        QCOMPARE(seen, QList<QStringList>({{"no answer", "", ""},
+                                           {"answered", "", "Frag fest"},
+                                           {"bad reply", "", "Frag"},
+                                           {"no answer", "invalid port", ""}}));
         QCOMPARE(servers[1][u"players"_s][1][u"name"_s], u"Bob"_s);
         QCOMPARE(servers[1][u"players"_s][1][u"frags"_s], 12);
     }
@@ -187,7 +189,7 @@ private Q_SLOTS:
         QCOMPARE(server.mid(2, 4),
                  (QStringList{status.HostName(), status.MapName(), status.MaxPlayers(),
                               QString::number(status.players.size())}));
-        QCOMPARE(lines[1].section(u',', 0, 0) + u'|' + lines[2].section(u',', 0, 0),
+        QCOMPARE(QStringList({lines[1].section(u',', 0, 0), lines[2].section(u',', 0, 0)}),
                  Names(status.players));
     }
 
@@ -195,6 +197,9 @@ private Q_SLOTS:
         const quint16 port =
             mServers.Add(GameReply(kInfo + kPlayers + "7 20 \"Cy\"\n"), Quirk::FloodsFirst);
         auto* window = new frmServerStatus(u"127.0.0.1:%1"_s.arg(port));
+        auto* state = Find<QLabel>(window, "lblState");
+        Q_EMIT window->Query().StatusReady({});
+        QCOMPARE(state->text(), u"no answer — never answered"_s);
         window->Query().SetTimeout(300ms);
         window->SetRefreshInterval(100ms);
         window->show();
@@ -210,12 +215,14 @@ private Q_SLOTS:
         QTRY_VERIFY(!window->Query().Busy());
         window->resize(window->size() + QSize(50, 50));
         const QSize resized = window->size();
+        const QDateTime answeredAt(QDate(2024, 5, 6), QTime(13, 14, 15));
         Q_EMIT window->Query().StatusReady(
-            {.outcome = StatusOutcome::Answered, .answeredAt = QDateTime::currentDateTime()});
+            {.outcome = StatusOutcome::Answered, .answeredAt = answeredAt});
         Q_EMIT window->Query().StatusReady({});
         QCOMPARE(info->rowCount(), 0);
         QCOMPARE(window->size(), resized);
-        QVERIFY(Find<QLabel>(window, "lblState")->text().contains(u"last answer at"_s));
+        QCOMPARE(state->text(),
+                 u"no answer — last answer at "_s + QLocale().toString(answeredAt.time()));
         QVERIFY2(LayoutProblems(window).isEmpty(), qPrintable(LayoutProblems(window).join(u'\n')));
         // F5 asks again at once, Esc closes the window.
         QTest::keyClick(window, Qt::Key_F5);

@@ -276,7 +276,8 @@ private Q_SLOTS:
     // The profile file as the settings name it: what a load reports and
     // keeps, and whether the save at exit rewrites it. The file holds one
     // profile; the run adds a profile and a server configuration unless the
-    // row leaves the lists unchanged.
+    // row leaves the lists unchanged (only taken for a change, as a dialog
+    // left with Cancel takes one).
     void recordFilesTheSettingsName_data() {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("problem");
@@ -330,6 +331,45 @@ private Q_SLOTS:
             QCOMPARE(FileBytes(path), profile + "\"new\"\r\n\"\"\r\n");
         else if (after.isFile())
             QCOMPARE(after.lastModified(), yesterday);
+    }
+
+    // A list is written at exit when it may have changed (an entry added or
+    // removed, a field edited as the dialogs do, its file gone), else left
+    // alone: a row's bit for each list written. LF line ends read the same; a
+    // write makes them CR LF.
+    void changedListsAreWrittenAtExit() {
+        const std::pair<void (*)(Launcher&, LaunchLists&), int> rows[] = {
+            {[](auto&, auto& lists) { lists.SwitchLaunchType(Launcher::ClientOnly); }, 0},
+            {[](auto& launcher, auto& lists) {
+                 lists.RemoveSelectedClient();
+                 lists.AddServer("x");
+                 launcher.RemoteServers()[0].ID = "x";
+             },
+             7},
+            {[](auto& launcher, auto&) { QFile::remove(launcher.Files().servers); }, 2},
+        };
+        for (const auto& [run, written] : rows) {
+            Fixture f;
+            LaunchLists lists(f.launcher);
+            QStringList paths;
+            for (const char* name : {"cvclients.dat", "cvservers.dat", "cvremotes.dat"})
+                paths << f.install.Absolute(name);
+            f.launcher.SetFiles({paths[0], paths[1], paths[2]});
+            f.launcher.SavedSelections().client = 0;
+            QVERIFY(f.launcher.SaveCollections());
+            for (const QString& path : paths)
+                f.install.AddFile(QFileInfo(path).fileName(),
+                                  FileBytes(path).replace("\r\n", "\n"));
+            QVERIFY(f.launcher.LoadCollections());
+            lists.FillServerList();
+            lists.FillClientList();
+            run(f.launcher, lists);
+            QVERIFY(f.launcher.SaveCollections());
+            int rewritten = 0;
+            for (int list = 0; list < 3; ++list)
+                rewritten |= int(FileBytes(paths[list]).contains("\r\n")) << list;
+            QCOMPARE(rewritten, written);
+        }
     }
 
     // A start directory that cannot be written (/proc/1, even for root), or

@@ -276,8 +276,7 @@ private Q_SLOTS:
     // The profile file as the settings name it: what a load reports and
     // keeps, and whether the save at exit rewrites it. The file holds one
     // profile; the run adds a profile and a server configuration unless the
-    // row leaves the lists unchanged (only taken for a change, as a dialog
-    // left with Cancel takes one).
+    // row leaves the lists unchanged, only taken for a change (as by Cancel).
     void recordFilesTheSettingsName_data() {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("problem");
@@ -335,8 +334,7 @@ private Q_SLOTS:
 
     // A list is written at exit when it may have changed (an entry added or
     // removed, a field edited as the dialogs do, its file gone), else left
-    // alone: a row's bit for each list written. LF line ends read the same; a
-    // write makes them CR LF.
+    // alone; a bit for each list written. LF line ends become CR LF on a write.
     void changedListsAreWrittenAtExit() {
         const std::pair<void (*)(Launcher&, LaunchLists&), int> rows[] = {
             {[](auto&, auto& lists) { lists.SwitchLaunchType(Launcher::ClientOnly); }, 0},
@@ -348,27 +346,24 @@ private Q_SLOTS:
              7},
             {[](auto& launcher, auto&) { QFile::remove(launcher.Files().servers); }, 2},
         };
+        const QStringList names = {"cvclients.dat", "cvservers.dat", "cvremotes.dat"};
         for (const auto& [run, written] : rows) {
             Fixture f;
+            CurrentDirectoryGuard guard;
+            QDir::setCurrent(f.install.Path());
             LaunchLists lists(f.launcher);
-            QStringList paths;
-            for (const char* name : {"cvclients.dat", "cvservers.dat", "cvremotes.dat"})
-                paths << f.install.Absolute(name);
-            f.launcher.SetFiles({paths[0], paths[1], paths[2]});
+            f.launcher.SetFiles({names[0], names[1], names[2]});
             f.launcher.SavedSelections().client = 0;
             QVERIFY(f.launcher.SaveCollections());
-            for (const QString& path : paths)
-                f.install.AddFile(QFileInfo(path).fileName(),
-                                  FileBytes(path).replace("\r\n", "\n"));
+            for (const QString& name : names)
+                f.install.AddFile(name, FileBytes(name).replace("\r\n", "\n"));
             QVERIFY(f.launcher.LoadCollections());
             lists.FillServerList();
             lists.FillClientList();
             run(f.launcher, lists);
             QVERIFY(f.launcher.SaveCollections());
-            int rewritten = 0;
-            for (int list = 0; list < 3; ++list)
-                rewritten |= int(FileBytes(paths[list]).contains("\r\n")) << list;
-            QCOMPARE(rewritten, written);
+            const auto bit = [&](int i) { return int(FileBytes(names[i]).contains("\r\n")) << i; };
+            QCOMPARE(bit(0) | bit(1) | bit(2), written);
         }
     }
 

@@ -292,7 +292,7 @@ private Q_SLOTS:
     // The profile file as the settings name it: what a load reports and
     // keeps, and whether the save at exit rewrites it. The file holds one
     // profile; the run adds a profile and a server configuration unless the
-    // row leaves the lists unchanged.
+    // row leaves the lists unchanged, only taken for a change (as by Cancel).
     void recordFilesTheSettingsName_data() {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("problem");
@@ -346,6 +346,41 @@ private Q_SLOTS:
             QCOMPARE(FileBytes(path), profile + "\"new\"\r\n\"\"\r\n");
         else if (after.isFile())
             QCOMPARE(after.lastModified(), yesterday);
+    }
+
+    // A list is written at exit when it may have changed (an entry added or
+    // removed, a field edited as the dialogs do, its file gone), else left
+    // alone; a bit for each list written. LF line ends become CR LF on a write.
+    void changedListsAreWrittenAtExit() {
+        const std::pair<void (*)(Launcher&, LaunchLists&), int> rows[] = {
+            {[](auto&, auto& lists) { lists.SwitchLaunchType(Launcher::ClientOnly); }, 0},
+            {[](auto& launcher, auto& lists) {
+                 lists.RemoveSelectedClient();
+                 lists.AddServer("x");
+                 launcher.RemoteServers()[0].ID = "x";
+             },
+             7},
+            {[](auto& launcher, auto&) { QFile::remove(launcher.Files().servers); }, 2},
+        };
+        const QStringList names = {"cvclients.dat", "cvservers.dat", "cvremotes.dat"};
+        for (const auto& [run, written] : rows) {
+            Fixture f;
+            CurrentDirectoryGuard guard;
+            QDir::setCurrent(f.install.Path());
+            LaunchLists lists(f.launcher);
+            f.launcher.SetFiles({names[0], names[1], names[2]});
+            f.launcher.SavedSelections().client = 0;
+            QVERIFY(f.launcher.SaveCollections());
+            for (const QString& name : names)
+                f.install.AddFile(name, FileBytes(name).replace("\r\n", "\n"));
+            QVERIFY(f.launcher.LoadCollections());
+            lists.FillServerList();
+            lists.FillClientList();
+            run(f.launcher, lists);
+            QVERIFY(f.launcher.SaveCollections());
+            const auto bit = [&](int i) { return int(FileBytes(names[i]).contains("\r\n")) << i; };
+            QCOMPARE(bit(0) | bit(1) | bit(2), written);
+        }
     }
 
     // A start directory that cannot be written (/proc/1, even for root), or

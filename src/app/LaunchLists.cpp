@@ -3,6 +3,8 @@
 #include "app/Launcher.h"
 #include "common/RowInRange.h"
 
+#include <utility>
+
 LaunchLists::LaunchLists(Launcher& launcher) : mLauncher(launcher) {}
 
 bool LaunchLists::ProfilesUsed() const {
@@ -15,15 +17,16 @@ qint16& LaunchLists::SavedServerSelection() {
 }
 
 void LaunchLists::FillServerList() {
+    // Shown, not changed: read through the const access.
     if (mLauncher.Type() == Launcher::ClientOnly)
-        mServerModel.Show(mLauncher.RemoteServers());
+        mServerModel.Show(std::as_const(mLauncher).RemoteServers());
     else
-        mServerModel.Show(mLauncher.Servers());
+        mServerModel.Show(std::as_const(mLauncher).Servers());
     mServers.Select(RowOrNone(SavedServerSelection(), mServerModel.rowCount()));
 }
 
 void LaunchLists::FillClientList() {
-    mClientModel.Show(mLauncher.Clients());
+    mClientModel.Show(std::as_const(mLauncher).Clients());
     mClients.Select(RowOrNone(mLauncher.SavedSelections().client, mClientModel.rowCount()));
 }
 

@@ -60,6 +60,12 @@ template <typename Record> QByteArray RecordBytes(const std::vector<Record>& rec
     return writer.Bytes();
 }
 
+// A file's size and time of its last change, to tell whether it is still
+// the file that was read.
+std::pair<qint64, QDateTime> FileStamp(const QFileInfo& info) {
+    return {info.size(), info.lastModified()};
+}
+
 QString BackupPath(const QString& path) {
     return path + QStringLiteral(".bak");
 }
@@ -89,7 +95,7 @@ Result<> Launcher::LoadCollections() {
     mClients.clear();
     mServers.clear();
     mRemoteServers.clear();
-    mSaveable.fill(true);
+    mListFiles.fill({});
 
     QStringList problems;
     QStringList filesInUse;
@@ -97,7 +103,7 @@ Result<> Launcher::LoadCollections() {
         const QString shown = QDir::toNativeSeparators(path);
         const QString identity = FileIdentity(path);
         if (filesInUse.contains(identity)) {
-            mSaveable[list] = false;
+            mListFiles[list].saveable = false;
             problems << tr("The file %1 is named for two lists. It keeps the first of "
                            "them; the other starts empty and will not be saved.")
                             .arg(shown);
@@ -108,7 +114,7 @@ Result<> Launcher::LoadCollections() {
         if (!info.exists())
             return;
         if (!info.isFile()) {
-            mSaveable[list] = false;
+            mListFiles[list].saveable = false;
             problems << tr("%1 is not an ordinary file. It was not read, and it will not "
                            "be overwritten in this run.")
                             .arg(shown);
@@ -116,15 +122,17 @@ Result<> Launcher::LoadCollections() {
         }
         const Result<QByteArray> bytes = ReadWholeFile(path);
         if (!bytes) {
-            mSaveable[list] = false;
+            mListFiles[list].saveable = false;
             problems << tr("The file %1 could not be read (%2). It will not be "
                            "overwritten in this run.")
                             .arg(shown, bytes.Error());
             return;
         }
         const Result<> loaded = LoadRecords(*bytes, records);
-        if (loaded)
+        if (loaded) {
+            mListFiles[list].asRead = FileStamp(info);
             return;
+        }
         // Keep the original before this run overwrites it at exit.
         QFile::remove(BackupPath(path));
         if (QFile::copy(path, BackupPath(path))) {
@@ -132,7 +140,7 @@ Result<> Launcher::LoadCollections() {
                            "that could be read was loaded; the original file was kept as %3.")
                             .arg(shown, loaded.Error(), QDir::toNativeSeparators(BackupPath(path)));
         } else {
-            mSaveable[list] = false;
+            mListFiles[list].saveable = false;
             problems << tr("The file %1 could not be read whole (%2), and no copy of it "
                            "could be made. It will not be overwritten in this run.")
                             .arg(shown, loaded.Error());
@@ -144,10 +152,22 @@ Result<> Launcher::LoadCollections() {
     return Problems(problems);
 }
 
+void Launcher::SetFiles(const RecordFiles& files) {
+    mFiles = files;
+    for (ListFile& file : mListFiles)
+        file.asRead.reset();
+}
+
+// Saving an unchanged list would only put together the file's own bytes
+// again; a file replaced or removed since it was read is written as before.
+bool Launcher::Unchanged(int list, const QString& path) const {
+    return mListFiles[list].asRead == FileStamp(QFileInfo(path));
+}
+
 Result<> Launcher::SaveCollections() const {
     QStringList problems;
     auto save = [&](int list, const QString& path, const auto& records) {
-        if (!mSaveable[list])
+        if (!mListFiles[list].saveable || Unchanged(list, path))
             return;
         const QByteArray bytes = RecordBytes(records);
         // An unchanged file is already the durable copy: rewriting it would

@@ -7,9 +7,12 @@
 #include "server/ServerConfig.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QString>
 
 #include <array>
+#include <optional>
+#include <utility>
 #include <vector>
 
 class Quake2;
@@ -45,12 +48,17 @@ public:
     void SetLaunchType(int type);
     LaunchType Type() const { return mType; }
 
-    std::vector<UserProfile>& Clients() { return mClients; }
-    std::vector<ServerConfig>& Servers() { return mServers; }
-    std::vector<ServerAddr>& RemoteServers() { return mRemoteServers; }
+    // Reading a list leaves it as loaded; the access for a change marks it to
+    // be saved at the end of the run.
+    const std::vector<UserProfile>& Clients() const { return mClients; }
+    const std::vector<ServerConfig>& Servers() const { return mServers; }
+    const std::vector<ServerAddr>& RemoteServers() const { return mRemoteServers; }
+    std::vector<UserProfile>& Clients() { return Changing(0, mClients); }
+    std::vector<ServerConfig>& Servers() { return Changing(1, mServers); }
+    std::vector<ServerAddr>& RemoteServers() { return Changing(2, mRemoteServers); }
     Selections& SavedSelections() { return mSelections; }
     const RecordFiles& Files() const { return mFiles; }
-    void SetFiles(const RecordFiles& files) { mFiles = files; }
+    void SetFiles(const RecordFiles& files);
 
     // Fills the three collections from their record files; fails with a
     // message for each file that needs the user's attention. A file that
@@ -59,9 +67,11 @@ public:
     // all, that is not an ordinary file, or that an earlier list already uses
     // is not written at the end of the run.
     Result<> LoadCollections();
-    // Writes the three collections to their files, leaving a file alone whose
-    // bytes would not change; fails with a message for each file that could
-    // not be written (that file keeps its old contents).
+    // Writes the three collections to their files. A list that was read whole
+    // and clean and not changed since, from a file that is still as it was
+    // read, is not even put together; a file whose bytes would not change is
+    // left alone. Fails with a message for each file that could not be
+    // written (that file keeps its old contents).
     Result<> SaveCollections() const;
 
     // Sets the game's current game directory for the selected server list
@@ -87,6 +97,11 @@ private:
     Result<QByteArray> Script(qint16 clientSelection, qint16 serverSelection,
                               const ServerConfig& defaultServer) const;
     Result<QString> LaunchConfigTarget(const QString& installed) const;
+    template <typename Records> Records& Changing(int list, Records& records) {
+        mListFiles[list].asRead.reset();
+        return records;
+    }
+    bool Unchanged(int list, const QString& path) const;
 
     Quake2& mGame;
     std::vector<UserProfile> mClients;
@@ -96,7 +111,14 @@ private:
     QString mLaunchConfig;
     RecordFiles mFiles;
     Selections mSelections;
-    // For the profile, server and remote server files: false when this run
-    // must not write the file (see LoadCollections).
-    std::array<bool, 3> mSaveable{true, true, true};
+    // What the load learnt of the profile, server and remote server files.
+    struct ListFile {
+        // False when this run must not write the file (see LoadCollections).
+        bool saveable = true;
+        // The file's size and time while the list holds what was read from it
+        // whole and clean; empty once the list may differ from the file (a
+        // change, a file that was missing, damaged or not all UTF-8).
+        std::optional<std::pair<qint64, QDateTime>> asRead;
+    };
+    std::array<ListFile, 3> mListFiles;
 };

@@ -311,10 +311,11 @@ void frmCorvale::QueryRemoteServers() {
         mStatusTips.Hide();
         return;
     }
-    if (mLauncher.RemoteServers().empty())
+    const std::vector<ServerAddr>& remotes = std::as_const(mLauncher).RemoteServers();
+    if (remotes.empty())
         return;
     QStringList addresses;
-    for (const ServerAddr& server : mLauncher.RemoteServers())
+    for (const ServerAddr& server : remotes)
         addresses << server.ID;
     mStatusTips.Show(addresses);
 }
@@ -328,7 +329,7 @@ void frmCorvale::ShowServerStatus() {
     const qint16 row = ServerSelection();
     if (mLauncher.Type() != Launcher::ClientOnly || row < 0)
         return;
-    auto* window = new frmServerStatus(mLauncher.RemoteServers().at(row).ID, this);
+    auto* window = new frmServerStatus(std::as_const(mLauncher).RemoteServers().at(row).ID, this);
     // Beside the main window rather than over its lists.
     window->move(frameGeometry().topRight() + QPoint(8, 0));
     window->show();
@@ -358,13 +359,14 @@ void frmCorvale::JoinServer(const QString& address, bool launch) {
             parts.Addr().toLower(),
             parts.Port().isEmpty() ? QString::number(kDefaultGamePort) : parts.Port());
     };
-    auto& remotes = mLauncher.RemoteServers();
+    // Looked up without marking the list changed; only an added entry changes it.
+    const std::vector<ServerAddr>& remotes = std::as_const(mLauncher).RemoteServers();
     const auto found = std::find_if(remotes.begin(), remotes.end(), [&](const ServerAddr& server) {
         return key(server.ID) == key(address);
     });
     if (mLauncher.Type() != Launcher::ClientOnly) {
         if (found == remotes.end())
-            remotes.push_back(ServerAddr{address});
+            mLauncher.RemoteServers().push_back(ServerAddr{address});
         return;
     }
     if (found == remotes.end())

@@ -71,9 +71,11 @@ struct Dialogs {
         box.exec();
     }
 
-    static Choice RetryCancel(QWidget* parent, const QString& text) {
+    static Choice RetryCancel(QWidget* parent, const QString& text, const QString& details) {
         QMessageBox box(QMessageBox::Warning, kProgramName, text,
                         QMessageBox::Retry | QMessageBox::Cancel, parent);
+        if (!details.isEmpty())
+            box.setDetailedText(details);
         box.setDefaultButton(QMessageBox::Retry);
         return box.exec() == QMessageBox::Retry ? Choice::Retry : Choice::Cancel;
     }
@@ -129,6 +131,11 @@ struct Dialogs {
             return QString();
         return QDir::toNativeSeparators(dialog.selectedFiles().first());
     }
+
+    static QString OpenFolder(QWidget* parent, const QString& folder) {
+        return QDir::toNativeSeparators(
+            QFileDialog::getExistingDirectory(parent, QString(), StartFolder(folder)));
+    }
 };
 
 } // namespace
@@ -147,8 +154,9 @@ void Message(QWidget* parent, const QString& text, Icon icon, const QString& det
         Dialogs::Message(parent, text, icon, caption, details);
 }
 
-Choice RetryCancel(QWidget* parent, const QString& text) {
-    return gCurrent ? gCurrent->RetryCancel(parent, text) : Dialogs::RetryCancel(parent, text);
+Choice RetryCancel(QWidget* parent, const QString& text, const QString& details) {
+    return gCurrent ? gCurrent->RetryCancel(parent, text, details)
+                    : Dialogs::RetryCancel(parent, text, details);
 }
 
 QString Input(QWidget* parent, const QString& prompt, const QString& defaultText) {
@@ -159,6 +167,10 @@ QString Input(QWidget* parent, const QString& prompt, const QString& defaultText
 QString OpenFile(QWidget* parent, const QString& filter, const QString& folder) {
     return gCurrent ? gCurrent->OpenFile(parent, filter, folder)
                     : Dialogs::OpenFile(parent, filter, folder);
+}
+
+QString OpenFolder(QWidget* parent, const QString& folder) {
+    return gCurrent ? gCurrent->OpenFolder(parent, folder) : Dialogs::OpenFolder(parent, folder);
 }
 
 } // namespace Prompts

@@ -24,9 +24,10 @@ public:
     Handler& operator=(const Handler&) = delete;
     virtual void Message(QWidget* parent, const QString& text, Icon icon, const QString& caption,
                          const QString& details) = 0;
-    virtual Choice RetryCancel(QWidget* parent, const QString& text) = 0;
+    virtual Choice RetryCancel(QWidget* parent, const QString& text, const QString& details) = 0;
     virtual QString Input(QWidget* parent, const QString& prompt, const QString& defaultText) = 0;
     virtual QString OpenFile(QWidget* parent, const QString& filter, const QString& folder) = 0;
+    virtual QString OpenFolder(QWidget* parent, const QString& folder) = 0;
 
 private:
     Handler* mPrevious;
@@ -35,8 +36,8 @@ private:
 // Shows text with an OK button; details, when given, are shown on request.
 void Message(QWidget* parent, const QString& text, Icon icon, const QString& details = QString(),
              const QString& caption = kProgramName);
-// A warning with Retry and Cancel.
-Choice RetryCancel(QWidget* parent, const QString& text);
+// A warning with Retry and Cancel; details, when given, are shown on request.
+Choice RetryCancel(QWidget* parent, const QString& text, const QString& details = QString());
 // A one-line input box; "" when cancelled.
 QString Input(QWidget* parent, const QString& prompt, const QString& defaultText = QString());
 // An open dialog for an existing file, with a "Description|patterns|..."
@@ -46,5 +47,8 @@ QString Input(QWidget* parent, const QString& prompt, const QString& defaultText
 // current directory unless that is the root (where a desktop menu starts
 // programs), else in the home folder.
 QString OpenFile(QWidget* parent, const QString& filter, const QString& folder = QString());
+// A dialog choosing an existing folder, starting as OpenFile does; the
+// folder's path, "" when cancelled.
+QString OpenFolder(QWidget* parent, const QString& folder);
 
 } // namespace Prompts

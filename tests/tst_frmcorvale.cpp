@@ -307,27 +307,10 @@ private Q_SLOTS:
         QCOMPARE(prompts.messages, QStringList{CommandLineText("quake2", arguments)});
     }
 
-    // A missing game folder or program is named before any dialog, also by
+    // A missing game program or folder is named before any dialog, also by
     // the previews, and no script is written; the first Launch in the window
     // then opens the options, where the game can be set and launched.
-    void missingGameIsNamedFirst_data() {
-        QTest::addColumn<bool>("fromWindow");
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<QString>("executable");
-        // The program named by its full path, in the installation.
-        QTest::newRow("no folder, Launch") << true << "nowhere/"
-                                           << "<game>/quake2";
-        QTest::newRow("no program, --launch") << false << ""
-                                              << "q2";
-    }
     void missingGameIsNamedFirst() {
-        QFETCH(bool, fromWindow);
-        QFETCH(QString, path);
-        QFETCH(QString, executable);
-        executable.replace("<game>/", mInstall->Path());
-        const QString folder = mInstall->Path() + path;
-        mSettings.SetRaw("Options/Path", folder);
-        mSettings.SetRaw("Options/Executable", executable);
         ScriptedPrompts prompts;
         QStringList dialogs;
         QTimer watch;
@@ -341,28 +324,27 @@ private Q_SLOTS:
             Press(dialog, "cmdOK");
         });
         watch.start(10);
-        const QString script = mInstall->Absolute("baseq2/Corvale.cfg");
-        const QString program = QDir::isAbsolutePath(executable) ? executable : folder + executable;
-        const QString notFound =
-            "Quake2 was not found\n\nGame folder: " + folder + "\nProgram: " + program;
-        if (fromWindow) {
-            Start();
-            QCOMPARE(StatusText(), "Quake2 was not found: set its folder under View > Options");
-            Find<QAction>("mnuViewConfigFile")->trigger();
-            Press(mWindow.get(), "cmdLaunch");
-            QVERIFY(!QFile::exists(script));
-            QCOMPARE(StatusText(), "Ready");
-            Press(mWindow.get(), "cmdLaunch");
-            QCOMPARE(dialogs, QStringList({"frmOptions", "frmServer"}));
-            QCOMPARE(StatusText(), "Quake2 started: listen server");
-        } else {
-            QCOMPARE(Main(*qApp, StartMode::LaunchOnly), 1);
-            QCOMPARE(dialogs, QStringList());
-            QVERIFY(!QFile::exists(script));
-        }
-        QCOMPARE(prompts.messages.size(), fromWindow ? 2 : 1);
-        for (const QString& message : prompts.messages)
-            QVERIFY2(message.startsWith(notFound), qPrintable(message));
+        mSettings.SetRaw("Options/Executable", "q2");
+        QCOMPARE(Main(*qApp, StartMode::LaunchOnly), 1);
+        // Now the program by its full path, in a folder that is gone.
+        mSettings.SetRaw("Options/Path", mInstall->Path() + "nowhere/");
+        mSettings.SetRaw("Options/Executable", mInstall->Absolute("quake2"));
+        Start();
+        QCOMPARE(StatusText(), "Quake2 was not found: set its folder under View > Options");
+        Find<QAction>("mnuViewConfigFile")->trigger();
+        Press(mWindow.get(), "cmdLaunch");
+        QVERIFY(!QFile::exists(mInstall->Absolute("baseq2/Corvale.cfg")));
+        QCOMPARE(StatusText(), "Ready");
+        Press(mWindow.get(), "cmdLaunch");
+        QCOMPARE(dialogs, QStringList({"frmOptions", "frmServer"}));
+        QCOMPARE(StatusText(), "Quake2 started: listen server");
+        const QString notFound = "Quake2 was not found\n\nGame folder: %1\nProgram: %2\n\n";
+        QCOMPARE(prompts.messages.size(), 3);
+        QVERIFY(prompts.messages[0].startsWith(
+            notFound.arg(mInstall->Path(), mInstall->Path() + "q2")));
+        for (int i : {1, 2})
+            QVERIFY(prompts.messages[i].startsWith(
+                notFound.arg(mInstall->Path() + "nowhere/", mInstall->Absolute("quake2"))));
     }
 
     // Each launch type shows its own list and frames, all captions whole. A

@@ -269,6 +269,8 @@ private Q_SLOTS:
             QCOMPARE(dialog.isVisible(), open);
         }
         QCOMPARE(prompts.messages, QStringList(2, "Quake2 executable does not exist"));
+        QCOMPARE(prompts.details,
+                 QStringList(2, "There is no file " + records.installation.Path() + "missing."));
         SettingsStore stored;
         records.options.WriteSettings(stored);
         QVERIFY(stored.Save().Ok());
@@ -283,8 +285,9 @@ private Q_SLOTS:
         CurrentDirectoryGuard directory;
         ScriptedPrompts prompts;
         const QString viewer = records.installation.Absolute(QStringLiteral("bin/edit"));
-        prompts.fileAnswers << records.installation.Absolute(QStringLiteral("bin/q2.exe"))
-                            << viewer;
+        const QString folder = records.installation.Absolute(QStringLiteral("games"));
+        prompts.fileAnswers << records.installation.Absolute(QStringLiteral("bin/q2.exe")) << viewer
+                            << folder;
         const QString pathBefore = records.game.Path();
         const QString viewerBefore = records.options.TextViewer();
         frmOptions dialog(records.options);
@@ -302,6 +305,10 @@ private Q_SLOTS:
                  records.installation.Absolute(QStringLiteral("bin")) + QDir::separator());
         QCOMPARE(Text(dialog, "txtExecutable"), QStringLiteral("q2.exe"));
         QCOMPARE(Text(dialog, "txtTextViewer"), viewer);
+        // The folder's own browse starts in it.
+        Find<QAction>(&dialog, "cmdBrowsePath")->trigger();
+        QCOMPARE(prompts.fileFolders.last(), prompts.fileFolders.at(1));
+        QCOMPARE(Text(dialog, "txtPath"), folder + QDir::separator());
 
         // Opened again, the dialog shows the values in force, not the abandoned
         // entries.

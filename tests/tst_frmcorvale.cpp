@@ -70,6 +70,7 @@ private:
         });
         Press(mWindow.get(), "cmdClientAdd");
     }
+    QString StatusText() { return Find<QLabel>("lblStatusText")->text(); }
     void ChooseLaunchType(int type) {
         Find<QRadioButton>(QStringLiteral("optLaunch%1").arg(type).toLatin1())->click();
     }
@@ -204,7 +205,8 @@ private Q_SLOTS:
     // A failed launch says why and keeps the window; the game never runs on a
     // script that could not be written. A viewer that cannot start says so.
     void launchFailureKeepsTheWindow() {
-        mSettings.SetRaw("Options/Executable", "missing");
+        mInstall->AddFile("not-a-program", "");
+        mSettings.SetRaw("Options/Executable", "not-a-program");
         mSettings.SetRaw("Options/CloseOnLaunch", "True");
         mSettings.SetRaw("Options/Viewer", "no-such-viewer");
         Start();
@@ -220,8 +222,8 @@ private Q_SLOTS:
                                                      " could not be written: "));
         QCOMPARE(prompts.messages.value(1), "Could not launch Quake2");
         QCOMPARE(prompts.details.value(1), "Program: " + mInstall->Path() +
-                                               "missing\nWorking directory: " + mInstall->Path() +
-                                               "\nReason: No such file or directory");
+                                               "not-a-program\nWorking directory: " +
+                                               mInstall->Path() + "\nReason: Permission denied");
         QVERIFY(mWindow->isVisible());
         Find<QAction>("mnuViewConfigFile")->trigger();
         QCOMPARE(prompts.messages.value(2), "Could not open text viewer");
@@ -250,9 +252,11 @@ private Q_SLOTS:
     // one argument (the substitute game stands in for it).
     void everyCommandTakesTheSameLaunch_data() {
         QTest::addColumn<int>("launchType");
-        QTest::newRow("dedicated") << 0;
-        QTest::newRow("listen") << 1;
-        QTest::newRow("client only") << 2;
+        QTest::addColumn<QString>("started");
+        QTest::newRow("dedicated") << 0 << "Quake2 started: dedicated server, ctf";
+        QTest::newRow("listen") << 1 << "Quake2 started: listen server, ctf";
+        QTest::newRow("client only")
+            << 2 << "Quake2 started: client, connecting to 127.0.0.1:27910";
     }
     void everyCommandTakesTheSameLaunch() {
         QFETCH(int, launchType);
@@ -288,6 +292,10 @@ private Q_SLOTS:
         QVERIFY(launched.second.contains("map q2dm1") || launchType == 2);
         Start();
         QCOMPARE(run([this] { Press(mWindow.get(), "cmdLaunch"); }), launched);
+        // Told in the status bar for a while, then ready again.
+        QTEST(StatusText(), "started");
+        Find<QTimer>("tmrStatusNotice")->setInterval(0);
+        QTRY_COMPARE(StatusText(), "Ready");
         QCOMPARE(
             run([this] { Find<QAction>("mnuViewConfigFile")->trigger(); }),
             std::pair(QStringList({launched.first.first(), "arg=" + script}), launched.second));
@@ -297,6 +305,46 @@ private Q_SLOTS:
         const QStringList arguments =
             launched.first.mid(1).replaceInStrings(QRegularExpression("^arg="), "");
         QCOMPARE(prompts.messages, QStringList{CommandLineText("quake2", arguments)});
+    }
+
+    // A missing game program or folder is named before any dialog, also by
+    // the previews, and no script is written; the first Launch in the window
+    // then opens the options, where the game can be set and launched.
+    void missingGameIsNamedFirst() {
+        ScriptedPrompts prompts;
+        QStringList dialogs;
+        QTimer watch;
+        connect(&watch, &QTimer::timeout, [&] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!dialog || !dialog->isVisible())
+                return;
+            dialogs << dialog->objectName();
+            if (dialogs.size() == 1)
+                ::Find<QLineEdit>(dialog, "txtPath")->setText(mInstall->Path());
+            Press(dialog, "cmdOK");
+        });
+        watch.start(10);
+        mSettings.SetRaw("Options/Executable", "q2");
+        QCOMPARE(Main(*qApp, StartMode::LaunchOnly), 1);
+        // Now the program by its full path, in a folder that is gone.
+        mSettings.SetRaw("Options/Path", mInstall->Path() + "nowhere/");
+        mSettings.SetRaw("Options/Executable", mInstall->Absolute("quake2"));
+        Start();
+        QCOMPARE(StatusText(), "Quake2 was not found: set its folder under View > Options");
+        Find<QAction>("mnuViewConfigFile")->trigger();
+        Press(mWindow.get(), "cmdLaunch");
+        QVERIFY(!QFile::exists(mInstall->Absolute("baseq2/Corvale.cfg")));
+        QCOMPARE(StatusText(), "Ready");
+        Press(mWindow.get(), "cmdLaunch");
+        QCOMPARE(dialogs, QStringList({"frmOptions", "frmServer"}));
+        QCOMPARE(StatusText(), "Quake2 started: listen server");
+        const QString notFound = "Quake2 was not found\n\nGame folder: %1\nProgram: %2\n\n";
+        QCOMPARE(prompts.messages.size(), 3);
+        QVERIFY(prompts.messages[0].startsWith(
+            notFound.arg(mInstall->Path(), mInstall->Path() + "q2")));
+        for (int i : {1, 2})
+            QVERIFY(prompts.messages[i].startsWith(
+                notFound.arg(mInstall->Path() + "nowhere/", mInstall->Absolute("quake2"))));
     }
 
     // Each launch type shows its own list and frames, all captions whole. A

@@ -23,6 +23,8 @@ struct Fixture {
         game.SetExecutable(QStringLiteral("quake2"));
         install.AddDirectory("baseq2");
         install.AddFile("ctf/Corvale.cfg", "old");
+        for (const char* program : {"quake2", "q2", "q2pro", "yquake2", "my games/q2"})
+            install.AddFile(program, "");
         launcher.ReadSettings(SettingsStore());
         launcher.Clients() = {{"me", "my.cfg"}, {"plain", ""}};
         launcher.Servers() = {
@@ -110,8 +112,9 @@ private Q_SLOTS:
         f.defaultServer.Game = game;
         f.launcher.SetLaunchType(launchType);
         QTEST(f.Plan(-1, -1)->CommandLine(), "expected");
-        f.game.SetExecutable("/opt/my games/q2");
-        QVERIFY(f.Plan(-1, -1)->CommandLine().startsWith("\"/opt/my games/q2\" +"));
+        f.game.SetExecutable(f.install.Absolute("my games/q2"));
+        QVERIFY(
+            f.Plan(-1, -1)->CommandLine().startsWith('"' + f.install.Path() + "my games/q2\" +"));
     }
 
     // Every value in the script reaches the game as one value: on one line,
@@ -215,7 +218,7 @@ private Q_SLOTS:
         row("mod holding the script", "quake2", {".quake2", ".q2pro/ctf"}, "", "ctf",
             "~/.q2pro/ctf/Corvale.cfg", "");
         row("q2pro's own", "q2pro", {".yq2", ".q2pro"}, "", "", "~/.q2pro/baseq2/Corvale.cfg", "");
-        row("yquake2's own, made", "/usr/games/yquake2", {".q2pro"}, "", "", yq2, "");
+        row("yquake2's own, made", "<game>/yquake2", {".q2pro"}, "", "", yq2, "");
         row("no user folder", "quake2", {}, "", "", "", "~/.yq2, ");
         const QString notAFolder = "~/.yq2 that should take the file instead is not a folder";
         row("file for the first", "quake2", {}, ".yq2", "", "", notAFolder);
@@ -245,7 +248,7 @@ private Q_SLOTS:
         QFETCH(QString, game);
         f.defaultServer.Game = game;
         QFETCH(QString, program);
-        f.game.SetExecutable(program);
+        f.game.SetExecutable(program.replace("<game>/", f.install.Path()));
         script.replace("~", home.path());
         error.replace("~", home.path());
 

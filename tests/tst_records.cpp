@@ -190,7 +190,9 @@ private Q_SLOTS:
             QVERIFY(files.Load(Profile, old));
             files.launcher.Clients().push_back({QString(size, u'x'), QString(size, u'x')});
             files.folder.AddFile("baseq2/Corvale.cfg", old);
+            files.folder.AddFile("quake2", "");
             files.game.SetPath(files.folder.Path());
+            files.game.SetExecutable("quake2");
             const Result<LaunchPlan> plan = files.launcher.Plan(1, -1, ServerConfig());
             QVERIFY(plan);
             Result<> saved, launched;

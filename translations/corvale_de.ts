@@ -209,6 +209,44 @@
         <source>The launch config script name &quot;%1&quot; (the setting LaunchConfig) cannot be passed to the game: its console would read a &apos;;&apos;, a &apos;&quot;&apos; or a line break in the name as the end of a command and run the rest as commands of their own. Give the setting a plain file name.</source>
         <translation>Der Name des Startskripts &quot;%1&quot; (die Einstellung LaunchConfig) kann nicht an das Spiel übergeben werden: Seine Konsole würde ein &apos;;&apos;, ein &apos;&quot;&apos; oder einen Zeilenumbruch im Namen als Ende eines Befehls lesen und den Rest als eigene Befehle ausführen. Geben Sie der Einstellung einen einfachen Dateinamen.</translation>
     </message>
+    <message>
+        <source>Quake2 was not found
+
+Game folder: %1
+Program: %2
+
+The game&apos;s folder and program are set under View &gt; Options.</source>
+        <translation>Quake2 wurde nicht gefunden
+
+Spielordner: %1
+Programm: %2
+
+Ordner und Programm des Spiels werden unter Ansicht &gt; Optionen eingestellt.</translation>
+    </message>
+    <message>
+        <source>Quake2 started: dedicated server</source>
+        <translation>Quake2 gestartet: dedizierter Server</translation>
+    </message>
+    <message>
+        <source>Quake2 started: dedicated server, %1</source>
+        <translation>Quake2 gestartet: dedizierter Server, %1</translation>
+    </message>
+    <message>
+        <source>Quake2 started: client</source>
+        <translation>Quake2 gestartet: Client</translation>
+    </message>
+    <message>
+        <source>Quake2 started: client, connecting to %1</source>
+        <translation>Quake2 gestartet: Client, verbindet mit %1</translation>
+    </message>
+    <message>
+        <source>Quake2 started: listen server</source>
+        <translation>Quake2 gestartet: Listen-Server</translation>
+    </message>
+    <message>
+        <source>Quake2 started: listen server, %1</source>
+        <translation>Quake2 gestartet: Listen-Server, %1</translation>
+    </message>
 </context>
 <context>
     <name>Main</name>
@@ -640,6 +678,10 @@ Der Texteditor lässt sich unter Ansicht &gt; Optionen ändern.</translation>
         <source>&amp;Find Servers...</source>
         <translation>Server &amp;finden...</translation>
     </message>
+    <message>
+        <source>Quake2 was not found: set its folder under View &gt; Options</source>
+        <translation>Quake2 wurde nicht gefunden: den Ordner unter Ansicht &gt; Optionen einstellen</translation>
+    </message>
 </context>
 <context>
     <name>frmMasters</name>
@@ -701,6 +743,14 @@ Der Texteditor lässt sich unter Ansicht &gt; Optionen ändern.</translation>
     <message>
         <source>Quake2 executable does not exist</source>
         <translation>Die Quake2-Programmdatei existiert nicht</translation>
+    </message>
+    <message>
+        <source>Choose the Quake2 folder</source>
+        <translation>Quake2-Ordner wählen</translation>
+    </message>
+    <message>
+        <source>There is no file %1.</source>
+        <translation>Die Datei %1 gibt es nicht.</translation>
     </message>
 </context>
 <context>

@@ -257,8 +257,19 @@ Result<QByteArray> Launcher::Script(qint16 clientSelection, qint16 serverSelecti
     return script.Bytes();
 }
 
+Result<> Launcher::CheckGameFound() const {
+    if (QFileInfo(mGame.Path()).isDir() && QFileInfo(mGame.ProgramPath()).isFile())
+        return {};
+    return Result<>::Failure(tr("Quake2 was not found\n\nGame folder: %1\nProgram: %2\n\n"
+                                "The game's folder and program are set under View > Options.")
+                                 .arg(QDir::toNativeSeparators(mGame.Path()),
+                                      QDir::toNativeSeparators(mGame.ProgramPath())));
+}
+
 Result<LaunchPlan> Launcher::Plan(qint16 clientSelection, qint16 serverSelection,
                                   const ServerConfig& defaultServer) {
+    if (const Result<> found = CheckGameFound(); !found)
+        return Result<LaunchPlan>::Failure(found.Error());
     SelectGame(serverSelection, defaultServer);
     if (const Result<> passable = CheckConsoleArguments(); !passable)
         return Result<LaunchPlan>::Failure(passable.Error());
@@ -271,6 +282,31 @@ Result<LaunchPlan> Launcher::Plan(qint16 clientSelection, qint16 serverSelection
         return Result<LaunchPlan>::Failure(ScriptNotWritten(installed, path.Error()));
     return LaunchPlan{
         mGame.Executable(), mGame.ProgramPath(), Arguments(), mGame.Path(), *script, *path};
+}
+
+QString Launcher::StartedText(qint16 serverSelection, const ServerConfig& defaultServer) const {
+    QString name;
+    if (mType == ClientOnly) {
+        if (RowInRange(serverSelection, std::ssize(mRemoteServers)))
+            name = mRemoteServers.at(serverSelection).ID;
+    } else {
+        name = RowInRange(serverSelection, std::ssize(mServers)) ? mServers.at(serverSelection).ID
+                                                                 : defaultServer.ID;
+    }
+    // One line in the status bar, whatever the name holds.
+    name = name.simplified();
+    switch (mType) {
+    case DedicatedServer:
+        return name.isEmpty() ? tr("Quake2 started: dedicated server")
+                              : tr("Quake2 started: dedicated server, %1").arg(name);
+    case ClientOnly:
+        return name.isEmpty() ? tr("Quake2 started: client")
+                              : tr("Quake2 started: client, connecting to %1").arg(name);
+    case ListenServer:
+        break;
+    }
+    return name.isEmpty() ? tr("Quake2 started: listen server")
+                          : tr("Quake2 started: listen server, %1").arg(name);
 }
 
 Result<> Launcher::WriteLaunchConfig(const LaunchPlan& plan) {

@@ -77,16 +77,21 @@ public:
     // Sets the game's current game directory for the selected server list
     // entry (-1 for none) and launch type.
     void SelectGame(qint16 serverSelection, const ServerConfig& defaultServer);
+    // Fails with a message naming the folder and the program looked for when
+    // the game's folder or program does not exist.
+    Result<> CheckGameFound() const;
     // Runs SelectGame and composes the launch for the selections: the game's
     // arguments, each value one argument, and the launch config script. The
     // script goes into the game directory; when that directory is read-only
     // (a game installed by the system) into the user game folder that the
     // game program reads first, so the command line stays the same. Fails
     // with a message when a game folder or script name would be split by the
-    // game's console, when the script has no place, or when a map list
-    // cannot be read.
+    // game's console, when the game is not found, when the script has no
+    // place, or when a map list cannot be read.
     Result<LaunchPlan> Plan(qint16 clientSelection, qint16 serverSelection,
                             const ServerConfig& defaultServer);
+    // What a launch for the selection starts, as the status bar tells it.
+    QString StartedText(qint16 serverSelection, const ServerConfig& defaultServer) const;
     // Writes the plan's launch config script; a failed write keeps the old
     // script. On failure a message naming the script and the reason.
     static Result<> WriteLaunchConfig(const LaunchPlan& plan);

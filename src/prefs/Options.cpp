@@ -35,6 +35,10 @@ void Options::Apply(const QString& path, const QString& executable, const QStrin
     mCloseOnLaunch = closeOnLaunch;
 }
 
+QString Options::ProgramPath() const {
+    return mGame.ProgramPath();
+}
+
 bool Options::ExecutableExists() const {
-    return QFileInfo(mGame.ProgramPath()).isFile();
+    return QFileInfo(ProgramPath()).isFile();
 }

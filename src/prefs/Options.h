@@ -24,7 +24,9 @@ public:
     // What the dialog's OK applies, in this order.
     void Apply(const QString& path, const QString& executable, const QString& textViewer,
                bool closeOnLaunch);
-    // True when the game program (Quake2::ProgramPath) is an existing file.
+    // The game program (Quake2::ProgramPath), and whether it is an existing
+    // file.
+    QString ProgramPath() const;
     bool ExecutableExists() const;
 
 private:

@@ -72,9 +72,11 @@ struct Dialogs {
         box.exec();
     }
 
-    static Choice RetryCancel(QWidget* parent, const QString& text) {
+    static Choice RetryCancel(QWidget* parent, const QString& text, const QString& details) {
         QMessageBox box(QMessageBox::Warning, kProgramName, text,
                         QMessageBox::Retry | QMessageBox::Cancel, parent);
+        if (!details.isEmpty())
+            box.setDetailedText(details);
         box.setDefaultButton(QMessageBox::Retry);
         return box.exec() == QMessageBox::Retry ? Choice::Retry : Choice::Cancel;
     }
@@ -141,6 +143,11 @@ struct Dialogs {
             return QString();
         return QDir::toNativeSeparators(dialog.selectedFiles().first());
     }
+
+    static QString OpenFolder(QWidget* parent, const QString& folder) {
+        return QDir::toNativeSeparators(
+            QFileDialog::getExistingDirectory(parent, QString(), StartFolder(folder)));
+    }
 };
 
 } // namespace
@@ -159,8 +166,9 @@ void Message(QWidget* parent, const QString& text, Icon icon, const QString& det
         Dialogs::Message(parent, text, icon, caption, details);
 }
 
-Choice RetryCancel(QWidget* parent, const QString& text) {
-    return gCurrent ? gCurrent->RetryCancel(parent, text) : Dialogs::RetryCancel(parent, text);
+Choice RetryCancel(QWidget* parent, const QString& text, const QString& details) {
+    return gCurrent ? gCurrent->RetryCancel(parent, text, details)
+                    : Dialogs::RetryCancel(parent, text, details);
 }
 
 int Choose(QWidget* parent, const QString& text, const QStringList& choices) {
@@ -176,6 +184,10 @@ QString Input(QWidget* parent, const QString& prompt, const QString& defaultText
 QString OpenFile(QWidget* parent, const QString& filter, const QString& folder) {
     return gCurrent ? gCurrent->OpenFile(parent, filter, folder)
                     : Dialogs::OpenFile(parent, filter, folder);
+}
+
+QString OpenFolder(QWidget* parent, const QString& folder) {
+    return gCurrent ? gCurrent->OpenFolder(parent, folder) : Dialogs::OpenFolder(parent, folder);
 }
 
 } // namespace Prompts

@@ -25,10 +25,11 @@ public:
     Handler& operator=(const Handler&) = delete;
     virtual void Message(QWidget* parent, const QString& text, Icon icon, const QString& caption,
                          const QString& details) = 0;
-    virtual Choice RetryCancel(QWidget* parent, const QString& text) = 0;
+    virtual Choice RetryCancel(QWidget* parent, const QString& text, const QString& details) = 0;
     virtual int Choose(QWidget* parent, const QString& text, const QStringList& choices) = 0;
     virtual QString Input(QWidget* parent, const QString& prompt, const QString& defaultText) = 0;
     virtual QString OpenFile(QWidget* parent, const QString& filter, const QString& folder) = 0;
+    virtual QString OpenFolder(QWidget* parent, const QString& folder) = 0;
 
 private:
     Handler* mPrevious;
@@ -37,8 +38,8 @@ private:
 // Shows text with an OK button; details, when given, are shown on request.
 void Message(QWidget* parent, const QString& text, Icon icon, const QString& details = QString(),
              const QString& caption = kProgramName);
-// A warning with Retry and Cancel.
-Choice RetryCancel(QWidget* parent, const QString& text);
+// A warning with Retry and Cancel; details, when given, are shown on request.
+Choice RetryCancel(QWidget* parent, const QString& text, const QString& details = QString());
 // A question answered with one of the choices (buttons captioned by them, the
 // first the default) or Cancel: the number of the choice, -1 for Cancel.
 int Choose(QWidget* parent, const QString& text, const QStringList& choices);
@@ -51,5 +52,8 @@ QString Input(QWidget* parent, const QString& prompt, const QString& defaultText
 // current directory unless that is the root (where a desktop menu starts
 // programs), else in the home folder.
 QString OpenFile(QWidget* parent, const QString& filter, const QString& folder = QString());
+// A dialog choosing an existing folder, starting as OpenFile does; the
+// folder's path, "" when cancelled.
+QString OpenFolder(QWidget* parent, const QString& folder);
 
 } // namespace Prompts

@@ -10,8 +10,10 @@ void ScriptedPrompts::Message(QWidget*, const QString& text, Prompts::Icon, cons
     this->details << details;
 }
 
-Prompts::Choice ScriptedPrompts::RetryCancel(QWidget*, const QString& text) {
+Prompts::Choice ScriptedPrompts::RetryCancel(QWidget*, const QString& text,
+                                             const QString& details) {
     messages << text;
+    this->details << details;
     return retryCancelAnswers.isEmpty() ? Prompts::Choice::Cancel : retryCancelAnswers.dequeue();
 }
 
@@ -27,6 +29,11 @@ QString ScriptedPrompts::Input(QWidget*, const QString& prompt, const QString&) 
 
 QString ScriptedPrompts::OpenFile(QWidget*, const QString& filter, const QString& folder) {
     fileFilters << filter;
+    fileFolders << folder;
+    return fileAnswers.isEmpty() ? QString() : fileAnswers.dequeue();
+}
+
+QString ScriptedPrompts::OpenFolder(QWidget*, const QString& folder) {
     fileFolders << folder;
     return fileAnswers.isEmpty() ? QString() : fileAnswers.dequeue();
 }

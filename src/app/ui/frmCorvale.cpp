@@ -14,10 +14,11 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QLabel>
 #include <QListView>
 #include <QScopedValueRollback>
 #include <QShortcut>
+
+#include <utility>
 
 frmCorvale* gMainForm = nullptr;
 
@@ -35,7 +36,7 @@ frmCorvale::frmCorvale(Quake2& game, QWidget* parent)
       mOptions(game) {
     ui->setupUi(this);
     mPicture = std::make_unique<PictureBox>(*ui->imgRandom);
-    ui->staStatus->addWidget(new QLabel(tr("Ready")), 1);
+    mStatus = std::make_unique<StatusMessage>(*ui->staStatus);
     mClock = std::make_unique<StatusClock>(*ui->staStatus);
     const QList<QAction*> viewActions = ui->mnuView->actions();
     int separators = 0;
@@ -74,8 +75,7 @@ frmCorvale::frmCorvale(Quake2& game, QWidget* parent)
     connect(ui->mnuViewConfigFile, &QAction::triggered, this, &frmCorvale::ViewConfigFile);
     connect(ui->mnuViewServerStatus, &QAction::triggered, this, &frmCorvale::ShowServerStatus);
     connect(ui->mnuViewFindServers, &QAction::triggered, this, &frmCorvale::ShowServerFinder);
-    connect(ui->mnuViewOptions, &QAction::triggered, this,
-            [this] { frmOptions(mOptions, this).exec(); });
+    connect(ui->mnuViewOptions, &QAction::triggered, this, &frmCorvale::ShowOptions);
     connect(ui->mnuHelpAbout, &QAction::triggered, this, [this] { frmAbout(this).exec(); });
 
     // A main window has no default button of its own: Enter presses the
@@ -101,6 +101,7 @@ void frmCorvale::Load() {
     ApplyLaunchType();
     if (mLauncher.Type() != Launcher::ListenServer)
         ui->optLaunch->button(mLauncher.Type())->setChecked(true);
+    ShowReadiness();
     if (!loaded) {
         // Said once, after the window is on the screen.
         QTimer::singleShot(0, this, [this, problems = loaded.Error()] {
@@ -254,8 +255,32 @@ void frmCorvale::PressDefaultButton() {
     ui->cmdLaunch->click();
 }
 
+void frmCorvale::ShowOptions() {
+    frmOptions(mOptions, this).exec();
+    ShowReadiness();
+}
+
+void frmCorvale::ShowReadiness() {
+    mStatus->SetResting(mLauncher.CheckGameFound()
+                            ? tr("Ready")
+                            : tr("Quake2 was not found: set its folder under View > Options"));
+}
+
+void frmCorvale::ReportGameMissing(const QString& message) {
+    Prompts::Message(this, message, Prompts::Icon::Warning);
+    // Once a run: the user may keep a game that is not installed yet.
+    if (isVisible() && !std::exchange(mOptionsOffered, true))
+        ShowOptions();
+}
+
 bool frmCorvale::LaunchGame() {
     SettlePendingDeselects();
+    // Said before the default configuration's dialog, which would be of no
+    // use without the game.
+    if (const Result<> found = mLauncher.CheckGameFound(); !found) {
+        ReportGameMissing(found.Error());
+        return false;
+    }
     if (ServerSelection() < 0 && mLauncher.Type() != Launcher::ClientOnly) {
         frmServer dialog(mDefaultServer, mGame, mOptions, this);
         dialog.exec();
@@ -275,6 +300,8 @@ bool frmCorvale::LaunchGame() {
     }
     if (mOptions.CloseOnLaunch())
         close();
+    else
+        mStatus->Notify(mLauncher.StartedText(ServerSelection(), mDefaultServer));
     return true;
 }
 

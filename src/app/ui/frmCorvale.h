@@ -5,6 +5,7 @@
 #include "app/StatusTooltips.h"
 #include "app/ui/PictureBox.h"
 #include "app/ui/StatusClock.h"
+#include "app/ui/StatusMessage.h"
 #include "app/ui/WindowPlacement.h"
 #include "prefs/Options.h"
 #include "server/ServerConfig.h"
@@ -84,6 +85,12 @@ private:
     void AddServer();
     void ChangeServer();
 
+    void ShowOptions();
+    // "Ready", or that the game was not found.
+    void ShowReadiness();
+    // Says that the game is missing; leads to the options the first time.
+    void ReportGameMissing(const QString& message);
+
     void ViewCommandLine();
     void ViewConfigFile();
     void ShowServerStatus();
@@ -106,11 +113,13 @@ private:
     StatusTooltips mStatusTips{mLists.ServerModel()};
     WindowPlacement mPlacement{*this};
     std::unique_ptr<PictureBox> mPicture;
+    std::unique_ptr<StatusMessage> mStatus;
     std::unique_ptr<StatusClock> mClock;
     QPointer<QWidget> mServerFinder;
     bool mLoaded = false;
     bool mUnloaded = false;
     bool mShowingSelection = false;
+    bool mOptionsOffered = false;
 };
 
 // The one main window of the running program, set while Main runs. Nothing

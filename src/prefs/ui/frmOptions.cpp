@@ -7,7 +7,9 @@
 #include "widgets/Prompts.h"
 #include "widgets/SingleLine.h"
 
+#include <QAction>
 #include <QDir>
+#include <QStyle>
 
 namespace {
 QString ProgramsFilter() {
@@ -20,6 +22,11 @@ frmOptions::frmOptions(Options& options, QWidget* parent)
     : RecordDialog(parent), ui(std::make_unique<Ui::frmOptions>()), mRecord(options) {
     ui->setupUi(this);
     KeepSingleLine(this);
+    QAction* browsePath = ui->txtPath->addAction(style()->standardIcon(QStyle::SP_DirOpenIcon),
+                                                 QLineEdit::TrailingPosition);
+    browsePath->setObjectName(QStringLiteral("cmdBrowsePath"));
+    browsePath->setToolTip(tr("Choose the Quake2 folder"));
+    connect(browsePath, &QAction::triggered, this, &frmOptions::BrowsePath);
     connect(ui->cmdBrowseExec, &QPushButton::clicked, this, &frmOptions::BrowseExecutable);
     connect(ui->cmdBrowseViewer, &QPushButton::clicked, this, &frmOptions::BrowseTextViewer);
     BindButtons(ui->cmdOK, ui->cmdCancel);
@@ -32,6 +39,15 @@ void frmOptions::FillControls() {
     ui->txtExecutable->setText(mRecord.GameExecutable());
     ui->txtTextViewer->setText(mRecord.TextViewer());
     ui->chkCloseOnLaunch->setChecked(mRecord.CloseOnLaunch());
+}
+
+void frmOptions::BrowsePath() {
+    QString folder = Prompts::OpenFolder(this, ui->txtPath->text());
+    if (folder.isEmpty())
+        return;
+    if (!folder.endsWith(Quake2::Separator()))
+        folder += Quake2::Separator();
+    ui->txtPath->setText(folder);
 }
 
 void frmOptions::BrowseExecutable() {
@@ -61,7 +77,9 @@ void frmOptions::StoreAndClose() {
     // The entries stay in force whatever the answer: the user may keep a game
     // that is not installed yet, or correct the entries with Retry.
     if (!mRecord.ExecutableExists() &&
-        Prompts::RetryCancel(this, tr("Quake2 executable does not exist")) ==
+        Prompts::RetryCancel(
+            this, tr("Quake2 executable does not exist"),
+            tr("There is no file %1.").arg(QDir::toNativeSeparators(mRecord.ProgramPath()))) ==
             Prompts::Choice::Retry)
         return;
     accept();

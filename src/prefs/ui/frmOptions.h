@@ -11,7 +11,9 @@ class Options;
 
 // Edits the program options: the game's folder and executable, the text
 // viewer and whether the launcher closes after a launch. OK applies the
-// entries and then checks that the game executable exists.
+// entries and then checks that the game executable exists. The folder field
+// has a browse button of its own inside its right end, so the controls
+// around it keep their places.
 class frmOptions : public RecordDialog {
     Q_OBJECT
 public:
@@ -22,6 +24,7 @@ private:
     void FillControls() override;
     // Applies the entries, then checks that the game executable exists.
     void StoreAndClose() override;
+    void BrowsePath();
     void BrowseExecutable();
     void BrowseTextViewer();
 

@@ -1,5 +1,6 @@
 #include "app/Launcher.h"
 #include "app/ui/Main.h"
+#include "app/ui/ServerConsole.h"
 #include "app/ui/frmCorvale.h"
 #include "common/RecordWriter.h"
 #include "game/Quake2.h"
@@ -39,8 +40,9 @@ private:
         mWindow->show();
         QVERIFY(QTest::qWaitForWindowExposed(mWindow.get()));
     }
-    // Closes the window and ends the run, writing everything.
+    // Closes the window and ends the run, writing everything; consoles stop their servers.
     void Stop() {
+        qDeleteAll(mWindow->findChildren<ServerConsole*>());
         mWindow->close();
         mWindow.reset();
         mGame.reset();
@@ -345,6 +347,58 @@ private Q_SLOTS:
         for (int i : {1, 2})
             QVERIFY(prompts.messages[i].startsWith(
                 notFound.arg(mInstall->Path() + "nowhere/", mInstall->Absolute("quake2"))));
+    }
+
+    // A dedicated server launched from the shown window runs in a console
+    // showing its output and taking commands, unless the window closes on
+    // launch. Closing the window while it runs asks: Cancel keeps the window,
+    // Stop ends the server, Leave running lets it run on, as a logout does.
+    void dedicatedServerConsole_data() {
+        QTest::addColumn<bool>("closeOnLaunch");
+        QTest::addColumn<bool>("shown"); // hidden as for the command line's launch
+        QTest::addColumn<int>("choice"); // -2: the session ends instead
+        QTest::newRow("close on launch") << true << true << 0;
+        QTest::newRow("window hidden") << false << false << 0;
+        QTest::newRow("stop") << false << true << 0;
+        QTest::newRow("leave running") << false << true << 1;
+        QTest::newRow("logout") << false << true << -2;
+    }
+    void dedicatedServerConsole() {
+        QFETCH(bool, closeOnLaunch);
+        QFETCH(bool, shown);
+        QFETCH(int, choice);
+        mSettings.SetRaw("Options/CloseOnLaunch", closeOnLaunch ? "True" : "False");
+        mSettings.SetRaw("Settings/LaunchType", "0");
+        Start();
+        mWindow->setVisible(shown);
+        WhenDialogOpens([](QDialog* dialog) { Press(dialog, "cmdCancel"); });
+        QVERIFY(mWindow->LaunchGame());
+        auto* console = mWindow->findChild<ServerConsole*>();
+        QCOMPARE(!console, closeOnLaunch || !shown);
+        if (!console)
+            return;
+        auto* output = ::Find<QPlainTextEdit>(console, "txtOutput");
+        QTRY_COMPARE(output->toPlainText(), "Dedicated server running\nno map loaded");
+        auto* command = ::Find<QLineEdit>(console, "txtCommand");
+        command->setText("status");
+        QTest::keyClick(command, Qt::Key_Return);
+        QTRY_VERIFY(output->toPlainText().endsWith("] status\ngot: status"));
+
+        ScriptedPrompts prompts;
+        prompts.choices << -1 << choice;
+        mWindow->close();
+        QCOMPARE(prompts.messages, {"A dedicated server started from Corvale is still running."});
+        QVERIFY(mWindow->isVisible() && console->Running());
+        if (choice == -2)
+            mWindow->EndSession();
+        else
+            mWindow->close();
+        QVERIFY(!mWindow->isVisible() && !console->isVisible());
+        if (choice == 0)
+            QTRY_COMPARE(::Find<QLabel>(console, "lblState")->text(),
+                         "The server was ended by signal 15.");
+        mWindow.reset();
+        QTRY_COMPARE(QFile::exists(mInstall->Absolute("fakegame.inputended")), choice != 0);
     }
 
     // Each launch type shows its own list and frames, all captions whole. A

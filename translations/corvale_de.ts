@@ -682,6 +682,30 @@ Der Texteditor lässt sich unter Ansicht &gt; Optionen ändern.</translation>
         <source>Quake2 was not found: set its folder under View &gt; Options</source>
         <translation>Quake2 wurde nicht gefunden: den Ordner unter Ansicht &gt; Optionen einstellen</translation>
     </message>
+    <message>
+        <source>A dedicated server started from Corvale is still running.</source>
+        <translation>Ein von Corvale gestarteter dedizierter Server läuft noch.</translation>
+    </message>
+    <message>
+        <source>%1 dedicated servers started from Corvale are still running.</source>
+        <translation>%1 von Corvale gestartete dedizierte Server laufen noch.</translation>
+    </message>
+    <message>
+        <source>Stop the Server</source>
+        <translation>Server beenden</translation>
+    </message>
+    <message>
+        <source>Leave It Running</source>
+        <translation>Weiterlaufen lassen</translation>
+    </message>
+    <message>
+        <source>Stop the Servers</source>
+        <translation>Server beenden</translation>
+    </message>
+    <message>
+        <source>Leave Them Running</source>
+        <translation>Weiterlaufen lassen</translation>
+    </message>
 </context>
 <context>
     <name>frmMasters</name>

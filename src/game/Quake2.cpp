@@ -66,8 +66,10 @@ QString Quake2::ProgramPath() const {
     return QDir::toNativeSeparators(QDir(mPath).absoluteFilePath(mExecutable));
 }
 
-Result<> Quake2::Launch(const LaunchPlan& plan) {
-    const Result<> started = StartProcess(plan.program, plan.arguments, plan.workingDirectory);
+Result<> Quake2::Launch(const LaunchPlan& plan, const Starter& start) {
+    const Result<> started =
+        start ? start(plan.program, plan.arguments, plan.workingDirectory)
+              : StartProcess(plan.program, plan.arguments, plan.workingDirectory);
     if (started)
         return started;
     return Result<>::Failure(

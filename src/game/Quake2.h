@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 // The installed game: where it lives, which program starts it and which game
 // directory (mod) is current. Turns file names into paths inside the current
 // or the base game directory, lists what the installation holds and starts
@@ -44,9 +46,12 @@ public:
     // Executable itself when it is an absolute path.
     QString ProgramPath() const;
     // Starts the plan's program with its arguments, each one argument as it
-    // stands, in its working directory. On failure a text for the user: the
-    // program tried, the working directory and the reason.
-    static Result<> Launch(const LaunchPlan& plan);
+    // stands, in its working directory: detached, or through start. On
+    // failure a text for the user: the program tried, the working directory
+    // and the reason.
+    using Starter = std::function<Result<>(const QString& program, const QStringList& arguments,
+                                           const QString& workingDirectory)>;
+    static Result<> Launch(const LaunchPlan& plan, const Starter& start = {});
 
     // Subdirectories of the installation directory matching the pattern.
     QStringList ListDirectories(const QString& pattern) const;

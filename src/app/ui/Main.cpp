@@ -70,7 +70,7 @@ int Main(QApplication& application, StartMode mode) {
         // the run, also from inside a dialog.
         SessionEnd sessionEnd(application);
         QObject::connect(&sessionEnd, &SessionEnd::endRequested, &mainForm, [&mainForm] {
-            mainForm.close();
+            mainForm.EndSession();
             QCoreApplication::exit(0);
         });
         exitCode = application.exec();

@@ -64,6 +64,14 @@ ServerConsole::~ServerConsole() {
     // The process reports its end while it is destroyed, when this console
     // is half gone.
     mProcess.disconnect(this);
+    if (!Running())
+        return;
+    // A server that gets the chance ends cleanly; the process kills one that
+    // is still there when it is destroyed.
+    mProcess.terminate();
+    const auto remaining = mKillTimer.isActive() ? mKillTimer.remainingTimeAsDuration()
+                                                 : mKillTimer.intervalAsDuration();
+    mProcess.waitForFinished(int(remaining.count()));
 }
 
 Result<> ServerConsole::Start(const QString& program, const QStringList& arguments,
@@ -79,6 +87,10 @@ bool ServerConsole::Running() const {
     return mProcess.state() != QProcess::NotRunning;
 }
 
+bool ServerConsole::RunningOn() const {
+    return Running() && !mKillTimer.isActive();
+}
+
 void ServerConsole::Stop() {
     if (!Running() || mKillTimer.isActive())
         return;
@@ -86,6 +98,11 @@ void ServerConsole::Stop() {
     mStop->setEnabled(false);
     mProcess.terminate();
     mKillTimer.start();
+}
+
+void ServerConsole::LeaveRunning() {
+    mKillTimer.stop();
+    mProcess.Release();
 }
 
 void ServerConsole::SetGracePeriod(std::chrono::milliseconds period) {
@@ -149,8 +166,7 @@ void ServerConsole::closeEvent(QCloseEvent* event) {
             event->ignore();
             return;
         }
-        mKillTimer.stop();
-        mProcess.Release();
+        LeaveRunning();
     }
     event->accept();
 }

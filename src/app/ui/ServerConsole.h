@@ -22,7 +22,8 @@ class ServerConsole : public QWidget {
     Q_OBJECT
 public:
     explicit ServerConsole(QWidget* parent = nullptr);
-    // A server still running and not left running is killed.
+    // A server still running and not left running is asked to end, and
+    // killed when it still runs after the grace period.
     ~ServerConsole() override;
 
     // Starts the server; on failure the reason, and the console shows
@@ -30,9 +31,13 @@ public:
     Result<> Start(const QString& program, const QStringList& arguments,
                    const QString& workingDirectory);
     bool Running() const;
+    // Running, and no Stop on its way.
+    bool RunningOn() const;
     // Asks the server to end, and ends it when it still runs after the
     // grace period.
     void Stop();
+    // Lets the server outlive this console and the launcher.
+    void LeaveRunning();
     void SetGracePeriod(std::chrono::milliseconds period);
 
 protected:

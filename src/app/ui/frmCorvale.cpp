@@ -1,5 +1,6 @@
 #include "app/ui/frmCorvale.h"
 
+#include "app/ui/ServerConsole.h"
 #include "client/ui/frmUserProfile.h"
 #include "finder/ui/frmServerFinder.h"
 #include "game/Quake2.h"
@@ -293,7 +294,7 @@ bool frmCorvale::LaunchGame() {
     const Result<LaunchPlan> plan = PlanLaunch(true);
     if (!plan)
         return false;
-    if (const Result<> started = Quake2::Launch(*plan); !started) {
+    if (const Result<> started = StartGame(*plan); !started) {
         Prompts::Message(this, tr("Could not launch Quake2"), Prompts::Icon::Critical,
                          started.Error());
         return false;
@@ -303,6 +304,25 @@ bool frmCorvale::LaunchGame() {
     else
         mStatus->Notify(mLauncher.StartedText(ServerSelection(), mDefaultServer));
     return true;
+}
+
+Result<> frmCorvale::StartGame(const LaunchPlan& plan) {
+    // Without the window (the command line's launch) nothing would show a
+    // console, and a console would end its server with the run.
+    if (mLauncher.Type() != Launcher::DedicatedServer || mOptions.CloseOnLaunch() || !isVisible())
+        return Quake2::Launch(plan);
+    auto* console = new ServerConsole(this);
+    const Result<> started =
+        Quake2::Launch(plan, [console](const QString& program, const QStringList& arguments,
+                                       const QString& workingDirectory) {
+            return console->Start(program, arguments, workingDirectory);
+        });
+    if (!started) {
+        delete console;
+        return started;
+    }
+    console->show();
+    return started;
 }
 
 Result<LaunchPlan> frmCorvale::PlanLaunch(bool writeScript) {
@@ -406,8 +426,56 @@ void frmCorvale::JoinServer(const QString& address, bool launch) {
 }
 
 void frmCorvale::closeEvent(QCloseEvent* event) {
+    if (!SettleRunningServers()) {
+        event->ignore();
+        return;
+    }
     Unload();
+    // The consoles go with the window; their servers end or run on as settled.
+    for (ServerConsole* console : findChildren<ServerConsole*>())
+        console->hide();
     event->accept();
+}
+
+void frmCorvale::EndSession() {
+    // A logout waits for no answer: the servers run on, but for those the
+    // user has already asked to stop. Released, they leave no question.
+    for (ServerConsole* console : findChildren<ServerConsole*>()) {
+        if (console->RunningOn())
+            console->LeaveRunning();
+    }
+    close();
+}
+
+bool frmCorvale::SettleRunningServers() {
+    // Guarded: a console may go while the question is open.
+    QList<QPointer<ServerConsole>> running;
+    for (ServerConsole* console : findChildren<ServerConsole*>()) {
+        if (console->RunningOn())
+            running << console;
+    }
+    if (running.isEmpty())
+        return true;
+    const bool one = running.size() == 1;
+    const QString question =
+        one ? tr("A dedicated server started from Corvale is still running.")
+            : tr("%1 dedicated servers started from Corvale are still running.")
+                  .arg(running.size());
+    const int choice =
+        Prompts::Choose(this, question,
+                        one ? QStringList{tr("Stop the Server"), tr("Leave It Running")}
+                            : QStringList{tr("Stop the Servers"), tr("Leave Them Running")});
+    if (choice < 0)
+        return false;
+    for (ServerConsole* console : running) {
+        if (!console)
+            continue;
+        if (choice == 0)
+            console->Stop();
+        else
+            console->LeaveRunning();
+    }
+    return true;
 }
 
 // Stores everything once per run, whatever ends it (a close, close on launch,

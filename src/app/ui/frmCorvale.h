@@ -48,6 +48,10 @@ public:
     // True when the game was started. Works with the window hidden.
     bool LaunchGame();
 
+    // The session ends: the window closes without a question, and the
+    // dedicated servers started from it run on.
+    void EndSession();
+
     // Adds a game server to the remote servers unless it is there, selects
     // it, switches to Client Only and launches as the Launch button does.
     // With `launch` false it is only added (and selected when the list shows
@@ -67,6 +71,13 @@ private:
         ListSelection* selection;
         qint16 rowAtPress = -1;
     };
+
+    // Starts the plan's game detached; a dedicated server launched from the
+    // shown window, which stays open, runs in a console of its own.
+    Result<> StartGame(const LaunchPlan& plan);
+    // Asks what becomes of the dedicated servers still running in consoles
+    // when the window closes; false when the user keeps the window open.
+    bool SettleRunningServers();
 
     void ApplyLaunchType();
     void SwitchLaunchType(int type);

@@ -8,10 +8,12 @@
 #include "support/ScriptedPrompts.h"
 #include "support/TestSupport.h"
 
+#include <QDialog>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QLockFile>
 #include <QProcess>
+#include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTimer>
@@ -147,6 +149,27 @@ private Q_SLOTS:
         QCOMPARE(QDir(root.filePath("work")).entryList(QDir::Files),
                  QStringList({"cvclients.dat", "cvremotes.dat", "cvservers.dat"}));
         QCOMPARE(QSettings(conf, QSettings::IniFormat).value("Settings/MainLeft"), "1005");
+    }
+
+    // A logout while a dedicated server runs in its console asks nothing and
+    // leaves the server running.
+    void sessionEndLeavesTheServerRunning() {
+        QTemporaryDir root;
+        FakeInstallation install;
+        install.AddDirectory("baseq2");
+        install.InstallGame("quake2");
+        QSettings settings(root.filePath("config/Corvale/Corvale.conf"), QSettings::IniFormat);
+        settings.setValue("Options/Path", install.Path());
+        settings.setValue("Settings/LaunchType", 0);
+        settings.sync();
+
+        Copy copy(root.path(), "--serve-console");
+        QVERIFY(copy.Running());
+        QVERIFY(copy.mProcess.waitForReadyRead(30000));
+        QCOMPARE(copy.mProcess.readLine(), "serving\n");
+        ::kill(pid_t(copy.mProcess.processId()), SIGTERM);
+        QCOMPARE(copy.ExitCode(), 0);
+        QTRY_VERIFY(QFile::exists(install.Absolute("fakegame.inputended")));
     }
 
     // A copy that holds the lock but does not answer: the second one says so.
@@ -296,7 +319,8 @@ private Q_SLOTS:
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     const QByteArray mode = argc > 1 ? argv[1] : "";
-    if (mode == "--run-corvale" || mode == "--launch-corvale" || mode == "--press-launch") {
+    if (mode == "--run-corvale" || mode == "--launch-corvale" || mode == "--press-launch" ||
+        mode == "--serve-console") {
         // Corvale as a user starts it; tells the test once its event loop
         // runs (with --press-launch: in the dialog that Launch opens).
         QTimer::singleShot(0, [mode] {
@@ -306,6 +330,13 @@ int main(int argc, char* argv[]) {
             });
             if (mode == "--press-launch")
                 gMainForm->LaunchGame();
+            if (mode == "--serve-console") {
+                WhenDialogOpens(
+                    [](QDialog* dialog) { dialog->findChild<QPushButton*>("cmdOK")->click(); });
+                gMainForm->LaunchGame();
+                std::puts("serving");
+                std::fflush(stdout);
+            }
         });
         QApplication::setApplicationName(kProgramName);
         QApplication::setOrganizationName(kProgramName);

@@ -119,8 +119,7 @@ void Fill(Launcher& launcher, int count) {
         server.MapName = QStringLiteral("q2dm%1").arg(i % 8 + 1);
         server.ExtraCommands = QStringLiteral("say \"welcome\"\r\nset sv_gravity %1").arg(i);
         launcher.Servers().push_back(server);
-        launcher.RemoteServers().push_back(
-            {QStringLiteral("10.0.%1.%2:27910").arg(i / 256).arg(i % 256)});
+        launcher.RemoteServers().push_back({QStringLiteral("127.0.0.1:%1").arg(20000 + i)});
     }
 }
 

@@ -92,7 +92,7 @@ private Q_SLOTS:
         row("by name", {}, {"", "Alpha", "Bravo", "Charlie"}, FoundServers::Name);
         row("name in any case", {.text = u"ALP"_s}, {"Alpha"});
         row("map", {.text = u"base1"_s}, {"Charlie"});
-        row("address", {.text = u"192.0.2.4"_s}, {""});
+        row("address", {.text = u"127.0.0.24"_s}, {""});
         row("player", {.text = u"bob"_s}, {"Alpha"});
         row("hide empty", {.hideEmpty = true}, {"Alpha", "Charlie"});
         row("hide full", {.hideFull = true}, {"Bravo", "Alpha", ""});
@@ -108,13 +108,13 @@ private Q_SLOTS:
         ServerFilter shown(servers);
         shown.SetSettings(filter);
         shown.sort(column, order);
-        servers.Update(Answered(u"192.0.2.1:27910"_s, u"Alpha"_s, u"q2dm1"_s, u"ctf"_s,
+        servers.Update(Answered(u"127.0.0.21:27910"_s, u"Alpha"_s, u"q2dm1"_s, u"ctf"_s,
                                 {u"Al"_s, u"Bob"_s}, 8, 40));
         servers.Update(
-            Answered(u"192.0.2.2:27910"_s, u"Bravo"_s, u"q2dm2"_s, u"baseq2"_s, {}, 8, 20));
-        servers.Update(Answered(u"192.0.2.3:27910"_s, u"Charlie"_s, u"base1"_s, u"rogue"_s,
+            Answered(u"127.0.0.22:27910"_s, u"Bravo"_s, u"q2dm2"_s, u"baseq2"_s, {}, 8, 20));
+        servers.Update(Answered(u"127.0.0.23:27910"_s, u"Charlie"_s, u"base1"_s, u"rogue"_s,
                                 {u"Cy"_s, u"Di"_s, u"Ed"_s}, 3, 100));
-        servers.Update({.address = u"192.0.2.4:27910"_s});
+        servers.Update({.address = u"127.0.0.24:27910"_s});
         QTEST(Column(&shown, FoundServers::Name), "shown");
     }
 
